@@ -1,0 +1,216 @@
+// Projection family: projection records and types, ellipsoids, parameter
+// metadata, UTM and state plane zones, angle text.
+#ifndef QVPROJ_PROJ_H
+#define QVPROJ_PROJ_H
+
+#include <cstddef>
+#include <cstdint>
+
+#include "qvproj/export.h"
+
+namespace QVProj {
+
+// The unplottable marker: the largest finite double, stored in both
+// coordinates of a point that cannot be converted.
+constexpr double UNPLOTTABLE = 1.7976931348623157e308;
+
+enum ProjType : int32_t {
+    PT_LATLONG = 0,
+    PT_MERCATOR = 1,
+    PT_ALBERS = 2,
+    PT_MILLER = 3,
+    PT_UTM = 4,
+    PT_LAMBERT = 5,
+    PT_STEREOGRAPHIC = 6,
+    PT_ORTHOGRAPHIC = 7,
+    PT_MOLLWEIDE = 8,
+    PT_STATEPLANE27 = 9,
+    PT_STATEPLANE83 = 10,
+    PT_POLYCONIC = 11,
+    PT_HOTINE = 12,
+    PT_EQUIDISTANT_CYL = 13,
+    PT_ROBINSON = 14,
+    PT_VANDERGRINTEN = 15,
+    PT_CASSINI = 16,
+    PT_TMERCATOR = 17,
+    PT_GAUSSKRUGER = 18,
+    PT_SINUSOIDAL = 19,
+    PT_LAMBERT_AZIMUTHAL = 20,
+    PT_BONNE = 21,
+    PT_ROBINSON_STERLING = 22,
+    PT_ECKERT4 = 23,
+    PT_ECKERT6 = 24,
+    PT_OBLIQUE_MERCATOR = 25,
+    PT_EQUIDISTANT_CONIC = 26,
+    PT_GNOMONIC = 27,
+    PT_AZIMUTHAL_EQUIDISTANT = 28,
+    PT_UNDEFINED = 999
+};
+
+// 0 is user defined (MajorRadius and Flattening of the record), 1 to 49 the
+// built-in catalogue, 50 marks "no ellipsoid" in files.
+enum EllipsoidType : int32_t {
+    ET_USER_DEFINED = 0,
+    ET_MERIT_1983 = 1,
+    ET_SGS_85 = 2,
+    ET_GRS_1980 = 3,
+    ET_IAU_1976 = 4,
+    ET_AIRY_1830 = 5,
+    ET_CLARKE_1866 = 15,
+    ET_INTERNATIONAL_1924 = 34,
+    ET_MICHIGAN_1927 = 42,
+    ET_WGS_72 = 46,
+    ET_WGS_84 = 47,
+    ET_SPHERE_6370997 = 48,
+    ET_UNIT_SPHERE = 49,
+    ET_NONE = 50
+};
+
+// State plane zones 0 to 141; 142 means none.
+enum StateZoneType : int32_t { SZ_FIRST = 0, SZ_LAST = 141, SZ_NONE = 142 };
+
+enum ProjDataType : int32_t {
+    PDT_DOUBLE = 0,
+    PDT_BOOL = 1,
+    PDT_PROJTYPE = 2,
+    PDT_STATEZONE = 3,
+    PDT_ELLIPSOID = 4,
+    PDT_NONE = 5
+};
+
+enum UTMZoneNameFormat : int32_t { UZF_ZONE_ONLY = 0, UZF_LETTER_RANGE = 1, UZF_SIGNED_RANGE = 2 };
+
+#pragma pack(push, 1)
+
+// A complete projection description. Angles in decimal degrees, east and
+// north positive; distances in the units of MajorRadius.
+struct PROJDATA {
+    ProjType Type;
+    double Scale; // applied after the false origin; 0 is taken as 1
+    double xOrg;  // false easting
+    double yOrg;  // false northing
+    double Lat0;
+    double Lon0;
+    double Lat1;
+    double Lat2;
+    double Lat3;
+    double Lon1;
+    double Lon2;
+    double Lon3;
+    double K0; // 0 is taken as 1 (UTM: 0.9996)
+    bool bSouth;
+    StateZoneType Zone;
+    bool bUseAlpha;
+    double Alpha;
+    bool bRotate;
+    bool bUOffset;
+    EllipsoidType Ellipsoid;
+    double MajorRadius;
+    double Flattening;
+    int32_t iResult; // 0: every point converted; 1: some were unplottable
+    uint8_t bWrapLon;
+    uint8_t Reserved[255];
+};
+
+// A point: longitude/latitude in degrees, or map coordinates.
+struct PROJPOINT {
+    double x;
+    double y;
+};
+
+#pragma pack(pop)
+
+static_assert(sizeof(bool) == 1, "records hold one-byte booleans");
+static_assert(sizeof(PROJDATA) == 396, "PROJDATA is 396 bytes");
+static_assert(offsetof(PROJDATA, Type) == 0, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, Scale) == 4, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, xOrg) == 12, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, yOrg) == 20, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, Lat0) == 28, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, Lon0) == 36, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, Lat1) == 44, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, Lat2) == 52, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, Lat3) == 60, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, Lon1) == 68, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, Lon2) == 76, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, Lon3) == 84, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, K0) == 92, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, bSouth) == 100, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, Zone) == 101, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, bUseAlpha) == 105, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, Alpha) == 106, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, bRotate) == 114, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, bUOffset) == 115, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, Ellipsoid) == 116, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, MajorRadius) == 120, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, Flattening) == 128, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, iResult) == 136, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, bWrapLon) == 140, "PROJDATA layout");
+static_assert(offsetof(PROJDATA, Reserved) == 141, "PROJDATA layout");
+static_assert(sizeof(PROJPOINT) == 16, "PROJPOINT is two doubles");
+
+// --- Projection types -----------------------------------------------------
+
+// Copies the display name of a type into pName (may be null; give at least
+// 64 bytes) and returns its info mask; 0 and an empty name for an unknown type.
+QVPROJ_API unsigned int ProjGetProjectionInfo(ProjType type, char* pName);
+// Number of projection types (0 to 28).
+QVPROJ_API int ProjNumProjections();
+
+// --- Ellipsoids -------------------------------------------------------------
+
+// Name (give at least 64 bytes), semi-major axis and flattening of a
+// built-in ellipsoid 1 to 49; each output may be null.
+QVPROJ_API bool EllipsoidInfo(EllipsoidType e, char* pName, double* pRadius, double* pFlattening);
+QVPROJ_API double EllipsoidRadius(EllipsoidType e);
+QVPROJ_API double EllipsoidFlattening(EllipsoidType e);
+QVPROJ_API bool EllipsoidFromName(EllipsoidType* pOut, const char* pName);
+
+// --- Angle text -------------------------------------------------------------
+
+// Reads "-36d52'11.6315", "30D30", "57", "10d 30' 15\" S" and the like.
+QVPROJ_API bool LatLonToDegrees(const char* pText, double* pDegrees, char degreeMark);
+
+// Layout flags of DegreesToLatLon.
+enum : int {
+    DLL_DECIMALS_MASK = 0x000F,
+    DLL_DECIMAL_DEGREES = 0x0010,
+    DLL_MINUS = 0x0020,
+    DLL_PLUS = 0x0040,
+    DLL_BLANK_SIGN = 0x0080,
+    DLL_DEGREES_MINUTES = 0x0100,
+    DLL_SPACES = 0x0200,
+    DLL_HEMISPHERE = 0x1000,
+    DLL_LATITUDE = 0x2000,
+    DLL_ZERO_PAD = 0x4000
+};
+// Size a caller must give DegreesToLatLon's buffer.
+constexpr int DEGREES_TO_LATLON_BUFSIZE = 64;
+// Writes degrees as text. pBuffer must hold DEGREES_TO_LATLON_BUFSIZE bytes;
+// a value whose text would not fit (NaN, infinities, 1e308 in decimal
+// degrees) fails with an empty buffer.
+QVPROJ_API bool DegreesToLatLon(char* pBuffer, double degrees, int flags, char degreeMark,
+                                char minuteMark, char secondMark);
+
+// --- Parameter metadata ---------------------------------------------------
+
+QVPROJ_API int ProjNumParams(ProjType type);
+QVPROJ_API int ProjEnumParam(ProjType type, int index);
+QVPROJ_API bool ProjUsesParam(ProjType type, int param);
+// pName: at least 64 bytes.
+QVPROJ_API bool ProjParamInfo(int param, char* pName, ProjDataType* pType, int* pOffset,
+                              int* pSize);
+QVPROJ_API bool ProjGetParam(const PROJDATA* pData, int param, void* pValue);
+QVPROJ_API bool ProjSetParam(PROJDATA* pData, int param, const void* pValue);
+
+// --- UTM zones ----------------------------------------------------------------
+
+QVPROJ_API bool ProjUTMZoneNumberToName(int zone, bool south, char* pBuffer, int bufferSize,
+                                        UTMZoneNameFormat format);
+QVPROJ_API bool ProjUTMZoneNameToNumber(const char* pName, int* pZone, bool* pSouth);
+QVPROJ_API int ProjUTMLonToZoneNumber(double lon);
+QVPROJ_API double ProjUTMZoneNumberToLon(int zone);
+
+} // namespace QVProj
+
+#endif
