@@ -211,6 +211,16 @@ QVPROJ_API bool ProjUTMZoneNameToNumber(const char* pName, int* pZone, bool* pSo
 QVPROJ_API int ProjUTMLonToZoneNumber(double lon);
 QVPROJ_API double ProjUTMZoneNumberToLon(int zone);
 
+// --- State plane zones -------------------------------------------------------
+
+// Name (give at least 64 bytes) and USGS code of a zone; empty and 0 outside 0 to 141.
+QVPROJ_API void ProjGetStateZoneInfo(StateZoneType zone, char* pName, int* pCode);
+QVPROJ_API bool ProjGetStateZoneFromName(StateZoneType* pZone, const char* pName);
+QVPROJ_API bool ProjGetStateZoneFromUSGSCode(StateZoneType* pZone, int code);
+// Expands a State Plane 1927 (type 9) or 1983 (type 10) record into the
+// zone's concrete projection in place; Zone becomes 142 when that fails.
+QVPROJ_API void ProjGetStateZoneParams(PROJDATA* pData);
+
 } // namespace QVProj
 
 #endif
