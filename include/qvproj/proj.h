@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "qvproj/export.h"
 
@@ -210,6 +211,101 @@ QVPROJ_API bool ProjUTMZoneNumberToName(int zone, bool south, char* pBuffer, int
 QVPROJ_API bool ProjUTMZoneNameToNumber(const char* pName, int* pZone, bool* pSouth);
 QVPROJ_API int ProjUTMLonToZoneNumber(double lon);
 QVPROJ_API double ProjUTMZoneNumberToLon(int zone);
+
+// --- Validation, handles and conversion ---------------------------------------
+
+// Opaque projection handle: the library's private, validated copy of a PROJDATA.
+struct ProjHandle;
+typedef ProjHandle* HPROJ;
+
+// 0 for a valid record, otherwise the catalogue number of the faulty
+// parameter. pText (may be null; give at least 512 bytes) receives the
+// message; bReport also sends it to the host's error callback.
+QVPROJ_API int ProjCheckParams(const PROJDATA* pData, char* pText, bool bReport);
+
+// Validates the record and returns a handle (null on failure). Writes the
+// ellipsoid's radius and flattening and the UTM defaults back into pData.
+QVPROJ_API HPROJ ProjCreateProjection(PROJDATA* pData);
+QVPROJ_API void ProjDeleteProjection(HPROJ hProj);
+// Longitude/latitude in degrees to projected coordinates, in place. Points
+// that cannot be converted hold UNPLOTTABLE in both coordinates afterwards.
+// pPts must hold nPts points; a count larger than the array is the caller's fault.
+QVPROJ_API bool ProjForward(HPROJ hProj, PROJPOINT* pPts, int nPts);
+// Projected coordinates to longitude/latitude in degrees, in place.
+QVPROJ_API bool ProjInverse(HPROJ hProj, PROJPOINT* pPts, int nPts);
+// 1 when the last conversion produced unplottable points, else 0.
+QVPROJ_API int ProjResult(HPROJ hProj);
+QVPROJ_API bool ProjGetHandleInfo(HPROJ hProj, PROJDATA* pData);
+// True when the point (degrees) lies in the part of the globe the projection shows.
+QVPROJ_API bool ProjLLInProjection(HPROJ hProj, const PROJPOINT* pPt);
+// True when the object crosses the edge of the map and must also be drawn
+// shifted by *pLonShift, *pLatShift degrees.
+QVPROJ_API bool ProjLLOffsetSplitObject(HPROJ hProj, const PROJPOINT* pPts, unsigned int nPts,
+                                        double* pLonShift, double* pLatShift);
+
+// --- Lat/long preclipping -------------------------------------------------------
+
+// Host callbacks of the preclipper; the points belong to the library and are
+// valid only during the call. Returning false stops the preclip.
+typedef bool (*PROJLINECALLBACK)(unsigned long hostValue, int nPts, const PROJPOINT* pPts);
+typedef bool (*PROJAREACALLBACK)(unsigned long hostValue, int nParts, const int* pPartCounts,
+                                 const PROJPOINT* pPts);
+
+// Cuts a lat/long polyline at the edge of the projection and hands the
+// visible pieces to the callback (and a shifted copy when the line crosses
+// the edge of the map).
+QVPROJ_API bool ProjLLPreclipPolyline(HPROJ hProj, unsigned long hostValue, int nPts,
+                                      const PROJPOINT* pPts, PROJLINECALLBACK pLineFunc);
+// Cuts a lat/long polygon of nParts parts (pPartCounts points each, one
+// after the other in pPts); visible rings go to the area callback, the
+// outlines without the edge to the line callback (may be null).
+QVPROJ_API bool ProjLLPreclipPolygon(HPROJ hProj, unsigned long hostValue, int nParts,
+                                     const int* pPartCounts, const PROJPOINT* pPts,
+                                     PROJAREACALLBACK pAreaFunc, PROJLINECALLBACK pLineFunc);
+
+// Owns one projection handle.
+class QVPROJ_API CProjector {
+public:
+    CProjector();
+    explicit CProjector(PROJDATA* pData);
+    CProjector(const CProjector& other);
+    virtual ~CProjector();
+    CProjector& operator=(const CProjector& other);
+
+    bool Create(PROJDATA* pData);
+    void Delete();
+    bool Forward(PROJPOINT* pPts, int nPts);
+    bool Inverse(PROJPOINT* pPts, int nPts);
+    int Result() const;
+    bool GetInfo(PROJDATA* pData) const;
+    bool LLInProjection(const PROJPOINT* pPt) const;
+    bool LLOffsetSplitObject(const PROJPOINT* pPts, unsigned int nPts, double* pLonShift,
+                             double* pLatShift) const;
+    bool LLPreclipPolyline(unsigned long hostValue, int nPts, const PROJPOINT* pPts,
+                           PROJLINECALLBACK pLineFunc) const;
+    bool LLPreclipPolygon(unsigned long hostValue, int nParts, const int* pPartCounts,
+                          const PROJPOINT* pPts, PROJAREACALLBACK pAreaFunc,
+                          PROJLINECALLBACK pLineFunc) const;
+
+    HPROJ Handle() const { return m_hProj; }
+
+protected:
+    HPROJ m_hProj;
+};
+
+// A value class of two sequences: 16-byte elements and single bytes. The
+// library neither creates nor reads one; hosts use it to carry projected
+// chains with a flag per point.
+class QVPROJ_API CPROJCHAIN {
+public:
+    CPROJCHAIN();
+    CPROJCHAIN(const CPROJCHAIN& other);
+    CPROJCHAIN& operator=(const CPROJCHAIN& other);
+    ~CPROJCHAIN();
+
+    std::vector<PROJPOINT> m_Points; // growable sequence of 16-byte elements
+    std::vector<uint8_t> m_Flags;    // growable sequence of bytes
+};
 
 // --- State plane zones -------------------------------------------------------
 
