@@ -141,30 +141,30 @@ TEST(StateZones, FromUSGSCode) {
 TEST(StateZones, GetParams) {
     PROJDATA d = Record(PT_STATEPLANE27, 0);
     ProjGetStateZoneParams(&d);
-    EXPECT_EQ(d.Type, PT_UTM);
-    EXPECT_EQ(d.Zone, 0);
-    EXPECT_EQ(d.xOrg, 152400.3048006096);
-    EXPECT_EQ(d.K0, 0.99996);
-    EXPECT_EQ(d.MajorRadius, 6378206.4);
-    EXPECT_EQ(d.Ellipsoid, ET_CLARKE_1866);
+    EXPECT_EQ(+d.Type, PT_UTM);
+    EXPECT_EQ(+d.Zone, 0);
+    EXPECT_EQ(+d.xOrg, 152400.3048006096);
+    EXPECT_EQ(+d.K0, 0.99996);
+    EXPECT_EQ(+d.MajorRadius, 6378206.4);
+    EXPECT_EQ(+d.Ellipsoid, ET_CLARKE_1866);
 
     d = Record(PT_STATEPLANE83, 61); // Michigan East (old) has no 1983 zone
     d.Lon0 = 5;
     ProjGetStateZoneParams(&d);
-    EXPECT_EQ(d.Zone, SZ_NONE);
-    EXPECT_EQ(d.Lon0, 0.0);
-    EXPECT_EQ(d.Type, PT_STATEPLANE83);
+    EXPECT_EQ(+d.Zone, SZ_NONE);
+    EXPECT_EQ(+d.Lon0, 0.0);
+    EXPECT_EQ(+d.Type, PT_STATEPLANE83);
 
     for (int zone : {142, -1, 500}) {
         d = Record(PT_STATEPLANE27, zone);
         ProjGetStateZoneParams(&d);
-        EXPECT_EQ(d.Zone, SZ_NONE) << zone;
+        EXPECT_EQ(+d.Zone, SZ_NONE) << zone;
     }
     d = Record(PT_LAMBERT, 0); // not a state plane record
     d.Lon0 = 5;
     ProjGetStateZoneParams(&d);
-    EXPECT_EQ(d.Zone, SZ_NONE);
-    EXPECT_EQ(d.Lon0, 5.0);
+    EXPECT_EQ(+d.Zone, SZ_NONE);
+    EXPECT_EQ(+d.Lon0, 5.0);
     ProjGetStateZoneParams(nullptr);
 }
 
@@ -172,74 +172,74 @@ TEST(StateZones, TellingRows) {
     PROJDATA d;
     ASSERT_TRUE(Expand(1927, 0, &d));
     EXPECT_NEAR(d.Lon0, -85.0 - 50.0 / 60, 1e-12);
-    EXPECT_EQ(d.Lat0, 30.5);
-    EXPECT_EQ(d.yOrg, 0.0);
+    EXPECT_EQ(+d.Lat0, 30.5);
+    EXPECT_EQ(+d.yOrg, 0.0);
     ASSERT_TRUE(Expand(1983, 0, &d));
-    EXPECT_EQ(d.Type, PT_UTM);
+    EXPECT_EQ(+d.Type, PT_UTM);
     EXPECT_NEAR(d.Lon0, -85.0 - 50.0 / 60, 1e-12);
-    EXPECT_EQ(d.Lat0, 30.5);
-    EXPECT_EQ(d.K0, 0.99996);
-    EXPECT_EQ(d.xOrg, 200000.0);
-    EXPECT_EQ(d.Ellipsoid, ET_GRS_1980);
-    EXPECT_EQ(d.MajorRadius, 6378137.0);
+    EXPECT_EQ(+d.Lat0, 30.5);
+    EXPECT_EQ(+d.K0, 0.99996);
+    EXPECT_EQ(+d.xOrg, 200000.0);
+    EXPECT_EQ(+d.Ellipsoid, ET_GRS_1980);
+    EXPECT_EQ(+d.MajorRadius, 6378137.0);
 
     for (int year : {1927, 1983}) {
         ASSERT_TRUE(Expand(year, 2, &d)) << year;
-        EXPECT_EQ(d.Type, PT_HOTINE);
+        EXPECT_EQ(+d.Type, PT_HOTINE);
         EXPECT_TRUE(d.bUseAlpha && d.bRotate && d.bUOffset);
         EXPECT_NEAR(d.Alpha, -(36 + 52.0 / 60 + 11.6315 / 3600), 1e-12);
         EXPECT_NEAR(d.Lon1, -(133 + 40.0 / 60), 1e-12);
-        EXPECT_EQ(d.Lat0, 57.0);
-        EXPECT_EQ(d.K0, 0.9999);
-        EXPECT_EQ(d.Lon0, 0.0);
+        EXPECT_EQ(+d.Lat0, 57.0);
+        EXPECT_EQ(+d.K0, 0.9999);
+        EXPECT_EQ(+d.Lon0, 0.0);
     }
-    EXPECT_EQ(d.xOrg, 818676.7344011232);
-    EXPECT_EQ(d.yOrg, 575097.6888751927);
+    EXPECT_EQ(+d.xOrg, 818676.7344011232);
+    EXPECT_EQ(+d.yOrg, 575097.6888751927);
     ASSERT_TRUE(Expand(1927, 2, &d));
-    EXPECT_EQ(d.xOrg, 818585.5672270928);
-    EXPECT_EQ(d.yOrg, 575219.2451072643);
+    EXPECT_EQ(+d.xOrg, 818585.5672270928);
+    EXPECT_EQ(+d.yOrg, 575219.2451072643);
 
     ASSERT_TRUE(Expand(1927, 11, &d));
-    EXPECT_EQ(d.Type, PT_LAMBERT);
-    EXPECT_EQ(d.Lon0, -176.0);
-    EXPECT_EQ(d.Lat0, 51.0);
+    EXPECT_EQ(+d.Type, PT_LAMBERT);
+    EXPECT_EQ(+d.Lon0, -176.0);
+    EXPECT_EQ(+d.Lat0, 51.0);
     EXPECT_NEAR(d.Lat1, 53 + 50.0 / 60, 1e-12);
     EXPECT_NEAR(d.Lat2, 51 + 50.0 / 60, 1e-12);
-    EXPECT_EQ(d.xOrg, 914401.8288036576);
+    EXPECT_EQ(+d.xOrg, 914401.8288036576);
     ASSERT_TRUE(Expand(1983, 11, &d));
-    EXPECT_EQ(d.xOrg, 1000000.0);
+    EXPECT_EQ(+d.xOrg, 1000000.0);
 
     ASSERT_TRUE(Expand(1927, 34, &d));
-    EXPECT_EQ(d.Type, PT_POLYCONIC);
+    EXPECT_EQ(+d.Type, PT_POLYCONIC);
     EXPECT_NEAR(d.Lon0, 144 + 44.0 / 60 + 55.50254 / 3600, 1e-12);
     EXPECT_NEAR(d.Lat0, 13 + 28.0 / 60 + 20.87887 / 3600, 1e-12);
-    EXPECT_EQ(d.xOrg, 50000.0);
-    EXPECT_EQ(d.yOrg, 50000.0);
+    EXPECT_EQ(+d.xOrg, 50000.0);
+    EXPECT_EQ(+d.yOrg, 50000.0);
 
     ASSERT_TRUE(Expand(1927, 64, &d));
-    EXPECT_EQ(d.Ellipsoid, ET_MICHIGAN_1927);
-    EXPECT_EQ(d.MajorRadius, 6378450.047);
-    EXPECT_EQ(d.Lon0, -87.0);
+    EXPECT_EQ(+d.Ellipsoid, ET_MICHIGAN_1927);
+    EXPECT_EQ(+d.MajorRadius, 6378450.047);
+    EXPECT_EQ(+d.Lon0, -87.0);
     EXPECT_NEAR(d.Lat0, 44 + 47.0 / 60, 1e-12);
     EXPECT_NEAR(d.Lat1, 47 + 5.0 / 60, 1e-12);
     EXPECT_NEAR(d.Lat2, 45 + 29.0 / 60, 1e-12);
-    EXPECT_EQ(d.xOrg, 609601.2192024384);
+    EXPECT_EQ(+d.xOrg, 609601.2192024384);
     ASSERT_TRUE(Expand(1983, 64, &d));
-    EXPECT_EQ(d.Ellipsoid, ET_GRS_1980);
-    EXPECT_EQ(d.xOrg, 8000000.0);
+    EXPECT_EQ(+d.Ellipsoid, ET_GRS_1980);
+    EXPECT_EQ(+d.xOrg, 8000000.0);
 
     for (int year : {1927, 1983}) {
         ASSERT_TRUE(Expand(year, 139, &d)) << year;
-        EXPECT_EQ(d.Type, PT_HOTINE);
+        EXPECT_EQ(+d.Type, PT_HOTINE);
         EXPECT_FALSE(d.bUseAlpha);
         EXPECT_TRUE(d.bRotate && d.bUOffset);
-        EXPECT_EQ(d.Lon1, 82.5);
-        EXPECT_EQ(d.Lat1, 43.0);
+        EXPECT_EQ(+d.Lon1, 82.5);
+        EXPECT_EQ(+d.Lat1, 43.0);
         EXPECT_NEAR(d.Lat0, 350 + 37.0 / 60, 1e-12);
-        EXPECT_EQ(d.K0, 0.9999);
-        EXPECT_EQ(d.xOrg, 1200000.0);
-        EXPECT_EQ(d.yOrg, -3500000.0);
-        EXPECT_EQ(d.Ellipsoid, ET_CLARKE_1866);
+        EXPECT_EQ(+d.K0, 0.9999);
+        EXPECT_EQ(+d.xOrg, 1200000.0);
+        EXPECT_EQ(+d.yOrg, -3500000.0);
+        EXPECT_EQ(+d.Ellipsoid, ET_CLARKE_1866);
     }
 }
 
@@ -254,13 +254,13 @@ TEST(StateZones, ZoneListAndEllipsoids) {
         EXPECT_EQ(Expand(1927, z, &d), kKinds1927[z] != '-') << z;
         if (kKinds1927[z] != '-') {
             EllipsoidType want = (z >= 64 && z <= 66) ? ET_MICHIGAN_1927 : ET_CLARKE_1866;
-            EXPECT_EQ(d.Ellipsoid, want) << z;
+            EXPECT_EQ(+d.Ellipsoid, want) << z;
         }
         EXPECT_EQ(Expand(1983, z, &d), kKinds1983[z] != '-') << z;
         if (kKinds1983[z] != '-') {
             EllipsoidType want = z >= 138 ? ET_CLARKE_1866 : ET_GRS_1980;
-            EXPECT_EQ(d.Ellipsoid, want) << z;
-            EXPECT_EQ(d.MajorRadius, z >= 138 ? 6378206.4 : 6378137.0) << z;
+            EXPECT_EQ(+d.Ellipsoid, want) << z;
+            EXPECT_EQ(+d.MajorRadius, z >= 138 ? 6378206.4 : 6378137.0) << z;
         }
     }
     PROJDATA d;
@@ -297,15 +297,15 @@ TEST(StateZones, ExpansionClearsAndKeeps) {
     d.bSouth = true;
     d.Reserved[7] = 0x5a;
     ASSERT_TRUE(ExpandStateZone(&d));
-    EXPECT_EQ(d.Lat3, 1.5);
-    EXPECT_EQ(d.Lon3, -2.5);
-    EXPECT_EQ(d.Scale, 3.0);
+    EXPECT_EQ(+d.Lat3, 1.5);
+    EXPECT_EQ(+d.Lon3, -2.5);
+    EXPECT_EQ(+d.Scale, 3.0);
     EXPECT_TRUE(d.bSouth);
-    EXPECT_EQ(d.Reserved[7], 0x5a);
-    EXPECT_EQ(d.Lon0, 0.0);
-    EXPECT_EQ(d.Lat1, 0.0);
-    EXPECT_EQ(d.Lat2, 0.0);
-    EXPECT_EQ(d.Lon2, 0.0);
+    EXPECT_EQ(+d.Reserved[7], 0x5a);
+    EXPECT_EQ(+d.Lon0, 0.0);
+    EXPECT_EQ(+d.Lat1, 0.0);
+    EXPECT_EQ(+d.Lat2, 0.0);
+    EXPECT_EQ(+d.Lon2, 0.0);
 
     // A failed expansion leaves the cleared fields cleared and the rest alone.
     d = Record(PT_STATEPLANE27, 75); // Montana: 1983 only
@@ -313,12 +313,12 @@ TEST(StateZones, ExpansionClearsAndKeeps) {
     d.Lat3 = 7.0;
     d.Ellipsoid = ET_WGS_84;
     EXPECT_FALSE(ExpandStateZone(&d));
-    EXPECT_EQ(d.K0, 0.0);
-    EXPECT_EQ(d.xOrg, 0.0);
-    EXPECT_EQ(d.Lat0, 0.0);
-    EXPECT_EQ(d.Lat3, 7.0);
-    EXPECT_EQ(d.Ellipsoid, ET_WGS_84);
-    EXPECT_EQ(d.Type, PT_STATEPLANE27);
+    EXPECT_EQ(+d.K0, 0.0);
+    EXPECT_EQ(+d.xOrg, 0.0);
+    EXPECT_EQ(+d.Lat0, 0.0);
+    EXPECT_EQ(+d.Lat3, 7.0);
+    EXPECT_EQ(+d.Ellipsoid, ET_WGS_84);
+    EXPECT_EQ(+d.Type, PT_STATEPLANE27);
     d = Record(PT_LAMBERT, 0);
     EXPECT_FALSE(ExpandStateZone(&d));
     EXPECT_FALSE(ExpandStateZone(nullptr));
@@ -356,12 +356,12 @@ TEST(StateZones, MatchEpsgDefinitions) {
         const double ang = 1e-9, len = 1e-6;
         const std::string& proj = p["proj"];
         if (proj == "tmerc") {
-            EXPECT_EQ(d.Type, PT_UTM);
+            EXPECT_EQ(+d.Type, PT_UTM);
             EXPECT_NEAR(d.Lat0, num("lat_0"), ang);
             EXPECT_NEAR(d.Lon0, num("lon_0"), ang);
             EXPECT_NEAR(d.K0, num("k"), 1e-15);
         } else if (proj == "lcc") {
-            EXPECT_EQ(d.Type, PT_LAMBERT);
+            EXPECT_EQ(+d.Type, PT_LAMBERT);
             EXPECT_NEAR(d.Lat0, num("lat_0"), ang);
             EXPECT_NEAR(d.Lon0, num("lon_0"), ang);
             double p1 = num("lat_1"), p2 = p.count("lat_2") ? num("lat_2") : p1;
@@ -373,12 +373,12 @@ TEST(StateZones, MatchEpsgDefinitions) {
             double a = p["ellps"] == "GRS80" ? 6378137.0 : 6378206.4;
             EXPECT_NEAR(d.MajorRadius, a * k, 1e-3);
         } else if (proj == "poly") {
-            EXPECT_EQ(d.Type, PT_POLYCONIC);
+            EXPECT_EQ(+d.Type, PT_POLYCONIC);
             EXPECT_NEAR(d.Lat0, num("lat_0"), ang);
             EXPECT_NEAR(d.Lon0, num("lon_0"), ang);
         } else if (proj == "omerc") {
             // Alaska 1: the false origin is stored for u measured from the centre.
-            EXPECT_EQ(d.Type, PT_HOTINE);
+            EXPECT_EQ(+d.Type, PT_HOTINE);
             EXPECT_NEAR(d.Lat0, num("lat_0"), ang);
             EXPECT_NEAR(d.Lon1, num("lonc"), ang);
             EXPECT_NEAR(d.Alpha, num("alpha") - 360.0, ang);
@@ -390,7 +390,7 @@ TEST(StateZones, MatchEpsgDefinitions) {
         }
         EXPECT_NEAR(d.xOrg, num("x_0"), len);
         EXPECT_NEAR(d.yOrg, num("y_0"), len);
-        EXPECT_EQ(d.MajorRadius == 6378137.0, p["ellps"] == "GRS80");
+        EXPECT_EQ(+d.MajorRadius == 6378137.0, p["ellps"] == "GRS80");
     }
     // Every zone of both years except the four Great Lakes zones.
     EXPECT_EQ(rows, 138 - 4 + 127 - 4);
