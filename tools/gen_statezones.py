@@ -95,7 +95,7 @@ SOURCE_1983.update({
     110: ("EPSG", 32133),
 })
 
-# Rows kept exactly as the product defines them. Fields: type, ellipsoid,
+# Rows kept exactly as the library has always defined them. Fields: type, ellipsoid,
 # lon0, lat0, lat1, lat2, lon1, alpha (texts or None), k0, xOrg, yOrg (texts
 # of C++ literals), and an optional note for the comment.
 FIXED = {
@@ -304,7 +304,7 @@ def build_row(db, zone, year, kind, star):
         row = (TYPE_OF[kind], ELLIPSOID_NAME[ell], a(8802), a(8801), a(8801), a(8801), None,
                None, "0", ln(8806), ln(8807))
     elif kind == "LCC":
-        # The northern standard parallel first, as in the product's rows.
+        # The northern standard parallel first, as in the FIXED rows.
         sp = sorted((8823, 8824), key=lambda c: -angle_value(a(c)))
         row = (TYPE_OF[kind], ELLIPSOID_NAME[ell], a(8822), a(8821), a(sp[0]), a(sp[1]), None,
                None, "0", ln(8826), ln(8827))

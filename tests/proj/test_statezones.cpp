@@ -168,7 +168,7 @@ TEST(StateZones, GetParams) {
     ProjGetStateZoneParams(nullptr);
 }
 
-TEST(StateZones, TellingRows) {
+TEST(StateZones, DefiningRows) {
     PROJDATA d;
     ASSERT_TRUE(Expand(1927, 0, &d));
     EXPECT_NEAR(d.Lon0, -85.0 - 50.0 / 60, 1e-12);
