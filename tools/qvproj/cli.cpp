@@ -63,8 +63,12 @@ std::string JsonString(const std::string& s) {
 
 std::string JsonNumber(double v) {
     if (!std::isfinite(v)) return "null";
+    // The shortest text that reads back to the same double.
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
+    for (int digits = 15; digits <= 17; ++digits) {
+        std::snprintf(buf, sizeof buf, "%.*g", digits, v);
+        if (std::strtod(buf, nullptr) == v) break;
+    }
     return buf;
 }
 
