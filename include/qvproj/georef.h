@@ -92,6 +92,13 @@ QVPROJ_API bool RefControlsToCoeff(GEOREF* pRef);
 QVPROJ_API bool RefCoeffToControls(GEOREF* pRef, int width, int height);
 // Rescales the source side for an image resized from old to new size.
 QVPROJ_API bool RefResize(GEOREF* pRef, int oldWidth, int oldHeight, int newWidth, int newHeight);
+// The fitted map as polynomial coefficients in the term order 1, x, y,
+// then x^2 (x*y for method 2), x*y, y^2, x^3, x^2*y, x*y^2, y^3: fills cx
+// (for x') and cy (for y') with up to 10 entries each and returns how many
+// terms the method uses. Helmert and known coefficients come back as the
+// three affine terms; the spline and inverse-distance methods have none
+// (0); a null handle gives -1. Either array may be null.
+QVPROJ_API int RefGetCoefficients(HGEOREF hRef, double* cx, double* cy);
 // Display name of a method; an empty text for any other value.
 QVPROJ_API const char* RefMethodName(TransformMethod method);
 

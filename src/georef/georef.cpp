@@ -327,6 +327,31 @@ bool RefResize(GEOREF* pRef, int oldWidth, int oldHeight, int newWidth, int newH
     return true;
 }
 
+int RefGetCoefficients(HGEOREF hRef, double* cx, double* cy) {
+    if (hRef == nullptr) return -1;
+    const GEOREF& r = hRef->ref;
+    double x[kMaxPolyTerms] = {}, y[kMaxPolyTerms] = {};
+    int m = 0;
+    if (r.Method == RefHelmert) {
+        const double* h = hRef->helmert; // x' = a x - b y + c, y' = b x + a y + d
+        x[0] = h[2], x[1] = h[0], x[2] = -h[1];
+        y[0] = h[3], y[1] = h[1], y[2] = h[0];
+        m = 3;
+    } else if (r.Method == RefCoefficients) {
+        x[0] = r.C, x[1] = r.A, x[2] = r.B;
+        y[0] = r.F, y[1] = r.D, y[2] = r.E;
+        m = 3;
+    } else if (r.Method >= RefAffine && r.Method <= RefThirdOrder) {
+        m = PolyTermCount(PolyOrder(r.Method));
+        for (int j = 0; j < m; ++j) x[j] = hRef->cx[j], y[j] = hRef->cy[j];
+    }
+    for (int j = 0; j < m; ++j) {
+        if (cx) cx[j] = x[j];
+        if (cy) cy[j] = y[j];
+    }
+    return m;
+}
+
 const char* RefMethodName(TransformMethod method) {
     const int m = method;
     return ValidMethod(m) ? kMethodNames[m] : "";
