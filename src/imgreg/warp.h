@@ -143,7 +143,10 @@ public:
 class CIdentityWarp : public CWarpModel {
 public:
     CWarpModel* Clone() const override { return new CIdentityWarp(*this); }
-    bool Fit(const RPoints&, const RPoints&) override { return true; }
+    bool Fit(const RPoints& src, const RPoints& dst) override {
+        Verify(src.size() == dst.size());
+        return true;
+    }
     RPoint Transform(const RPoint& p) const override { return p; }
 };
 

@@ -84,9 +84,9 @@ TEST_F(Reference, AgreesWithGdalTransform) {
     // gdaltransform prints 9 decimals of the easting and 8 of the northing.
     EXPECT_LT(Compare(RefAffine, rows, "1"), 1e-7);
     EXPECT_LT(Compare(RefSecondOrder, rows, "2"), 1e-7);
-    // Third order: both sides solve raw-pixel normal equations (terms up
-    // to x^6 near 4e21), so they agree to about 1e-5 m, not to the print.
-    EXPECT_LT(Compare(RefThirdOrder, rows, "3"), 1e-4);
+    // Third order: raw-pixel normal equations (terms up to x^6 near 4e21)
+    // still agree to about 1e-7 m here.
+    EXPECT_LT(Compare(RefThirdOrder, rows, "3"), 1e-6);
     // The thin plate spline does not depend on the normalisation or on the
     // kernel's constant factor, so it matches GDAL's up to where the
     // conjugate gradients stop: a residual of 1e-8 of the norm of the raw
@@ -102,5 +102,5 @@ TEST_F(Reference, AgreesWithNumpyLeastSquares) {
     EXPECT_LT(Compare(RefFirstOrder, rows, "bilinear"), 1e-7);
     EXPECT_LT(Compare(RefAffine, rows, "order1"), 1e-7);
     EXPECT_LT(Compare(RefSecondOrder, rows, "order2"), 1e-7);
-    EXPECT_LT(Compare(RefThirdOrder, rows, "order3"), 1e-4);
+    EXPECT_LT(Compare(RefThirdOrder, rows, "order3"), 1e-6);
 }
