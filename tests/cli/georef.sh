@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# End-to-end checks of qvproj georef: reports, --json, --transform, method
+# names, known coefficients and the error exits.
+set -u
+Q=${QVPROJ:?}
+C=${DATA:?}/controls.txt
+fails=0
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+check() { # name, expected substring, command...
+  local name=$1 want=$2; shift 2
+  local out
+  out=$("$@" 2>&1)
+  if [[ "$out" != *"$want"* ]]; then echo "FAIL $name: wanted '$want', got: $out"; fails=$((fails+1)); fi
+}
+check_exit() { # name, expected code, command...
+  local name=$1 want=$2; shift 2
+  "$@" >/dev/null 2>&1 </dev/null; local rc=$?
+  if [ "$rc" -ne "$want" ]; then echo "FAIL $name: exit $rc, wanted $want"; fails=$((fails+1)); fi
+}
+
+check affine "x                  2.49" "$Q" georef --method affine --controls "$C"
+check affine-number "1  Affine Polynomial" "$Q" georef -m 1 -c "$C"
+check display-name "2nd Order Polynomial" "$Q" georef -m "2nd order polynomial" -c "$C"
+check second-mean "mean residual 0.931379" "$Q" georef -m second -c "$C"
+check bilinear-term "x*y" "$Q" georef -m bilinear -c "$C"
+check third-terms "x*y^2" "$Q" georef -m 4 -c "$C"
+check helmert "a = 0.72006135" "$Q" georef -m helmert -c "$C"
+check tps "(an interpolating model" "$Q" georef -m tps -c "$C"
+check idw "mean residual 0.0000" "$Q" georef -m idw -c "$C"
+check json '"name": "Thin Plate Spline"' "$Q" georef -m 6 -c "$C" --json
+check json-coeff '"x_coefficients": [448200.52' "$Q" georef -m 1 -c "$C" --json
+# Affine map of the GDAL reference: pixel (2000, 1500).
+check transform "453229.526835819 4414094.75184301" bash -c "echo '2000 1500' | '$Q' georef -m affine -c '$C' -t 2>/dev/null"
+check transform-json '"points": [[130, -15]]' bash -c "echo '10 20 # a comment' | '$Q' georef --coefficients 2,0.5,100,-0.5,2,-50 -t --json"
+check coefficients "Precalculated Affine Coefficients" "$Q" georef --coefficients 2,0.5,100,-0.5,2,-50
+check transform-only-stdout "130 -15" bash -c "echo '10 20' | '$Q' georef --coefficients 2,0.5,100,-0.5,2,-50 -t 2>/dev/null"
+
+# Errors: one line on stderr, exit 1.
+printf '0 0 0 0\n1 1 1 1\n2 2 2 2\n' > "$tmp/collinear.txt"
+printf '0 0 0 0\n1 nan 1 1\n2 0 2 2\n5 5 1 1\n' > "$tmp/nan.txt"
+printf '0 0 0 0\n1 0 1\n' > "$tmp/short.txt"
+printf '0 0 10 10\n' > "$tmp/one.txt"
+check collinear "cannot fit Affine Polynomial to the 3 control points" "$Q" georef -m 1 -c "$tmp/collinear.txt"
+grep -v "^#" "$C" | head -5 > "$tmp/five.txt"
+check too-few "3rd Order Polynomial needs at least 10 control points, $tmp/five.txt has 5" "$Q" georef -m third -c "$tmp/five.txt"
+check spline-few "needs at least 4" "$Q" georef -m tps -c "$tmp/collinear.txt"
+check nan "coordinates must be finite" "$Q" georef -m 1 -c "$tmp/nan.txt"
+check short "expected four numbers" "$Q" georef -m 1 -c "$tmp/short.txt"
+check bad-method "unknown method 'spline'" "$Q" georef -m spline -c "$C"
+check method-range "outside 0 to 11" "$Q" georef -m 12 -c "$C"
+check no-file "cannot open control point file" "$Q" georef -m 1 -c "$tmp/missing.txt"
+check coeff-count "six numbers" "$Q" georef --coefficients 1,2,3
+check coeff-method "method 5 (coefficients) only" "$Q" georef -m 1 -c "$C" --coefficients 1,2,3,4,5,6
+check bad-point "stdin line 2: expected two numbers" bash -c "printf '1 2\nx y\n' | '$Q' georef -m 1 -c '$C' -t"
+check helmert-one "Helmert needs at least 2" "$Q" georef -m 0 -c "$tmp/one.txt"
+for args in "-m 1 -c $tmp/collinear.txt" "-m spline -c $C" "-m 12 -c $C" "-m 1" "--coefficients 1,2" "-m 1 -c $tmp/missing.txt"; do
+  # shellcheck disable=SC2086
+  check_exit "exit $args" 1 "$Q" georef $args
+done
+check_exit help 0 "$Q" georef --help
+
+if [ $fails -ne 0 ]; then echo "$fails georef CLI check(s) failed"; exit 1; fi
+echo "georef CLI checks passed"
