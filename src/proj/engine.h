@@ -1,0 +1,24 @@
+// Internals of the projection engine shared by its units and the tests.
+#ifndef QVPROJ_PROJ_ENGINE_H
+#define QVPROJ_PROJ_ENGINE_H
+
+#include "qvproj/proj.h"
+
+namespace QVProj {
+
+// The block behind an HPROJ: the handle's own record (degrees).
+struct ProjHandle {
+    PROJDATA data;
+};
+
+// Writes the record dump to the debug log (nothing for a null record).
+void DumpProjData(const PROJDATA* pData);
+
+// Longitude and latitude normalisation of the conversions: the marker stays
+// the marker, anything not finite becomes the marker.
+double NormaliseLongitude(double lon);
+double NormaliseLatitude(double lat);
+
+} // namespace QVProj
+
+#endif
