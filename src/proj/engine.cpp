@@ -23,20 +23,6 @@ inline bool IsBad(double v) {
     return !std::isfinite(v);
 }
 
-// Both coordinates become the marker when either is not a finite number.
-// True when some point was marked.
-bool MarkNonFinite(PROJPOINT* pPts, int nPts) {
-    bool marked = false;
-    for (int i = 0; i < nPts; ++i) {
-        if (IsBad(pPts[i].x) || IsBad(pPts[i].y)) {
-            pPts[i].x = UNPLOTTABLE;
-            pPts[i].y = UNPLOTTABLE;
-            marked = true;
-        }
-    }
-    return marked;
-}
-
 // The record of a conversion: a copy of the handle with its zone expanded
 // and its angles in radians.
 bool MakeWorkRecord(const ProjHandle* hProj, PROJDATA& work) {
@@ -81,16 +67,18 @@ bool CheckConversionArgs(ProjHandle* hProj, PROJPOINT* pPts, int nPts) {
 
 } // namespace
 
+// fmod returns a value already smaller than its divisor unchanged, so the
+// call is skipped for those.
 double NormaliseLongitude(double lon) {
     if (lon == UNPLOTTABLE) return lon;
     if (IsBad(lon)) return UNPLOTTABLE;
-    return std::fmod(lon, 360.0);
+    return std::fabs(lon) < 360.0 ? lon : std::fmod(lon, 360.0);
 }
 
 double NormaliseLatitude(double lat) {
     if (lat == UNPLOTTABLE) return lat;
     if (IsBad(lat)) return UNPLOTTABLE;
-    double r = std::fmod(lat, 180.0);
+    double r = std::fabs(lat) < 180.0 ? lat : std::fmod(lat, 180.0);
     if (r > 90.0) return 180.0 - r;
     if (r < -90.0) return std::fabs(r) - 180.0;
     return r;
@@ -169,50 +157,87 @@ int ProjResult(HPROJ hProj) {
     return hProj ? hProj->data.iResult : 0;
 }
 
+// Each conversion makes one pass over the points before the module and one
+// after it. Every step works on one point at a time, so the steps of a pass
+// are applied point by point with the same results as separate passes.
+
+// The module that converts a handle's points and its work record; null (with
+// the internal error reported) when the handle's type cannot be converted.
+// Type 0 gives true and no row: nothing to convert.
+static bool ConversionRow(ProjHandle* hProj, PROJDATA& work, bool forward,
+                          const ProjModuleOps*& row) {
+    row = nullptr;
+    if (!QV_CHECK(IsProjType(hProj->data.Type))) return false;
+    if (hProj->data.Type == PT_LATLONG) return true;
+    if (!MakeWorkRecord(hProj, work)) return false;
+    row = ProjModuleRow(work.Type);
+    bool present = row != nullptr && (forward ? row->forward : row->inverse) != nullptr;
+    if (!QV_CHECK(present)) {
+        row = nullptr;
+        return false;
+    }
+    return true;
+}
+
 bool ProjForward(HPROJ hProj, PROJPOINT* pPts, int nPts) {
     DebugLog("ProjForward(hProj=%p, pPts=%p, nPts=%d)\n", static_cast<void*>(hProj),
              static_cast<void*>(pPts), nPts);
     if (!CheckConversionArgs(hProj, pPts, nPts)) return false;
 
-    hProj->data.iResult = MarkNonFinite(pPts, nPts) ? 1 : 0;
-
     PROJDATA work;
-    if (!QV_CHECK(IsProjType(hProj->data.Type))) return false;
-    if (hProj->data.Type == PT_LATLONG) return true;
-    if (!MakeWorkRecord(hProj, work)) return false;
-    const ProjModuleOps* row = ProjModuleRow(work.Type);
-    if (!QV_CHECK(row != nullptr && row->forward != nullptr)) return false;
+    const ProjModuleOps* row = nullptr;
+    bool ok = ConversionRow(hProj, work, true, row);
 
+    // Non-finite points become the marker; then, when there is a module,
+    // normalisation and radians.
+    bool marked = false;
+    const bool convert = row != nullptr;
     for (int i = 0; i < nPts; ++i) {
         PROJPOINT& p = pPts[i];
+        if (IsBad(p.x) || IsBad(p.y)) {
+            p.x = UNPLOTTABLE;
+            p.y = UNPLOTTABLE;
+            marked = true;
+            continue;
+        }
+        if (!convert) continue;
         p.x = NormaliseLongitude(p.x);
         p.y = NormaliseLatitude(p.y);
         if (p.x != UNPLOTTABLE) p.x = p.x * kPi / 180.0;
         if (p.y != UNPLOTTABLE) p.y = p.y * kPi / 180.0;
     }
+    hProj->data.iResult = marked ? 1 : 0;
+    if (!convert) return ok;
+    work.iResult = hProj->data.iResult;
 
     if (!row->forward(&work, pPts, nPts)) {
         DebugLog("Forward projection function failed!\n");
         return false;
     }
 
-    hProj->data.iResult = work.iResult;
-    if (MarkNonFinite(pPts, nPts)) hProj->data.iResult = 1;
-
+    // Non-finite results become the marker, then false origin and scale.
+    marked = work.iResult == 1;
     const double xOrg = work.xOrg, yOrg = work.yOrg, scale = work.Scale;
-    if (xOrg != 0.0 || yOrg != 0.0) {
-        for (int i = 0; i < nPts; ++i) {
-            if (pPts[i].x != UNPLOTTABLE) pPts[i].x += xOrg;
-            if (pPts[i].y != UNPLOTTABLE) pPts[i].y += yOrg;
+    const bool shift = xOrg != 0.0 || yOrg != 0.0, scaled = scale != 1.0;
+    for (int i = 0; i < nPts; ++i) {
+        PROJPOINT& p = pPts[i];
+        if (IsBad(p.x) || IsBad(p.y)) {
+            p.x = UNPLOTTABLE;
+            p.y = UNPLOTTABLE;
+            marked = true;
+            continue;
+        }
+        if (shift) {
+            if (p.x != UNPLOTTABLE) p.x += xOrg;
+            if (p.y != UNPLOTTABLE) p.y += yOrg;
+        }
+        if (scaled) {
+            if (p.x != UNPLOTTABLE) p.x *= scale;
+            if (p.y != UNPLOTTABLE) p.y *= scale;
         }
     }
-    if (scale != 1.0) {
-        for (int i = 0; i < nPts; ++i) {
-            if (pPts[i].x != UNPLOTTABLE) pPts[i].x *= scale;
-            if (pPts[i].y != UNPLOTTABLE) pPts[i].y *= scale;
-        }
-    }
-    if (hProj->data.iResult == 1) DebugLog("  One or more unplottable points generated.\n");
+    hProj->data.iResult = marked ? 1 : 0;
+    if (marked) DebugLog("  One or more unplottable points generated.\n");
     return true;
 }
 
@@ -221,43 +246,58 @@ bool ProjInverse(HPROJ hProj, PROJPOINT* pPts, int nPts) {
              static_cast<void*>(pPts), nPts);
     if (!CheckConversionArgs(hProj, pPts, nPts)) return false;
 
-    hProj->data.iResult = MarkNonFinite(pPts, nPts) ? 1 : 0;
-
     PROJDATA work;
-    if (!QV_CHECK(IsProjType(hProj->data.Type))) return false;
-    if (hProj->data.Type == PT_LATLONG) return true;
-    if (!MakeWorkRecord(hProj, work)) return false;
-    const ProjModuleOps* row = ProjModuleRow(work.Type);
-    if (!QV_CHECK(row != nullptr && row->inverse != nullptr)) return false;
+    const ProjModuleOps* row = nullptr;
+    bool ok = ConversionRow(hProj, work, false, row);
 
-    const double xOrg = work.xOrg, yOrg = work.yOrg, scale = work.Scale;
-    if (scale != 1.0) {
-        for (int i = 0; i < nPts; ++i) {
-            if (pPts[i].x != UNPLOTTABLE) pPts[i].x /= scale;
-            if (pPts[i].y != UNPLOTTABLE) pPts[i].y /= scale;
+    // Non-finite points become the marker; then, when there is a module,
+    // scale and false origin come off.
+    bool marked = false;
+    const bool convert = row != nullptr;
+    const double xOrg = convert ? work.xOrg : 0.0, yOrg = convert ? work.yOrg : 0.0;
+    const double scale = convert ? work.Scale : 1.0;
+    const bool shift = xOrg != 0.0 || yOrg != 0.0, scaled = scale != 1.0;
+    for (int i = 0; i < nPts; ++i) {
+        PROJPOINT& p = pPts[i];
+        if (IsBad(p.x) || IsBad(p.y)) {
+            p.x = UNPLOTTABLE;
+            p.y = UNPLOTTABLE;
+            marked = true;
+            continue;
+        }
+        if (scaled) {
+            if (p.x != UNPLOTTABLE) p.x /= scale;
+            if (p.y != UNPLOTTABLE) p.y /= scale;
+        }
+        if (shift) {
+            if (p.x != UNPLOTTABLE) p.x -= xOrg;
+            if (p.y != UNPLOTTABLE) p.y -= yOrg;
         }
     }
-    if (xOrg != 0.0 || yOrg != 0.0) {
-        for (int i = 0; i < nPts; ++i) {
-            if (pPts[i].x != UNPLOTTABLE) pPts[i].x -= xOrg;
-            if (pPts[i].y != UNPLOTTABLE) pPts[i].y -= yOrg;
-        }
-    }
+    hProj->data.iResult = marked ? 1 : 0;
+    if (!convert) return ok;
+    work.iResult = hProj->data.iResult;
 
     if (!row->inverse(&work, pPts, nPts)) {
         DebugLog("Inverse projection function failed!\n");
         return false;
     }
 
-    hProj->data.iResult = work.iResult == 1 ? 1 : 0;
-    if (MarkNonFinite(pPts, nPts)) hProj->data.iResult = 1;
-
+    // Non-finite results become the marker; then degrees and normalisation.
+    marked = work.iResult == 1;
     for (int i = 0; i < nPts; ++i) {
         PROJPOINT& p = pPts[i];
+        if (IsBad(p.x) || IsBad(p.y)) {
+            p.x = UNPLOTTABLE;
+            p.y = UNPLOTTABLE;
+            marked = true;
+            continue;
+        }
         if (p.x != UNPLOTTABLE) p.x = NormaliseLongitude(p.x * 180.0 / kPi);
         if (p.y != UNPLOTTABLE) p.y = NormaliseLatitude(p.y * 180.0 / kPi);
     }
-    if (hProj->data.iResult == 1) DebugLog("  One or more unplottable points generated.\n");
+    hProj->data.iResult = marked ? 1 : 0;
+    if (marked) DebugLog("  One or more unplottable points generated.\n");
     return true;
 }
 
