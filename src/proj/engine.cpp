@@ -118,7 +118,7 @@ HPROJ ProjCreateProjection(PROJDATA* pData) {
     }
     if (pData->Type == PT_UTM) {
         pData->xOrg = 500000.0;
-        pData->yOrg = pData->bSouth ? 10000000.0 : 0.0;
+        pData->yOrg = FlagByte(pData->bSouth) != 0 ? 10000000.0 : 0.0;
         if (pData->K0 == 0.0) pData->K0 = 0.9996;
     }
     ProjHandle* hProj = new (std::nothrow) ProjHandle;

@@ -21,8 +21,8 @@ constexpr double kOriginLimit = 1.7014117331926443e38;
 // single precision, so that 30 and 30.1 count as similar.
 constexpr double kSimilarParallels = static_cast<double>(0.1f);
 
-const char* YesNo(bool b) {
-    return b ? "true" : "false";
+const char* YesNo(const bool& flag) {
+    return FlagByte(flag) != 0 ? "true" : "false";
 }
 
 bool InOrigin(double v) {
@@ -74,7 +74,8 @@ Fault FirstFault(const PROJDATA& d) {
         if (std::fabs(d.Lat1 + d.Lat2) < 0.001) return {20256, PP_LAT1, __LINE__};
         if (std::fabs(d.Lat1 - d.Lat2) < 0.001) return {20256, PP_LAT1, __LINE__};
     }
-    if (type == PT_HOTINE && d.bUseAlpha == 1 && d.Alpha == 0.0) return {20246, PP_ALPHA, __LINE__};
+    if (type == PT_HOTINE && FlagByte(d.bUseAlpha) == 1 && d.Alpha == 0.0)
+        return {20246, PP_ALPHA, __LINE__};
     if (type == PT_LAMBERT && std::fabs(d.Lat1 - d.Lat2) <= kSimilarParallels)
         return {20247, PP_LAT1, __LINE__};
     if (type == PT_MERCATOR && std::fabs(std::fabs(d.Lat0) - 90.0) < 0.01)

@@ -52,16 +52,16 @@ TEST_F(Engine, CreationWritesBackAndCorrectsCopy) {
     d.bWrapLon = 3;
     HPROJ h = ProjCreateProjection(&d);
     ASSERT_NE(h, nullptr);
-    EXPECT_EQ(d.xOrg, 500000);
-    EXPECT_EQ(d.yOrg, 0);
-    EXPECT_EQ(d.K0, 0.9996);
-    EXPECT_EQ(d.MajorRadius, 6378137);
-    EXPECT_EQ(d.Flattening, 1 / 298.257223563);
-    EXPECT_EQ(d.Scale, 0); // the caller keeps its Scale of 0
+    EXPECT_EQ(+d.xOrg, 500000);
+    EXPECT_EQ(+d.yOrg, 0);
+    EXPECT_EQ(+d.K0, 0.9996);
+    EXPECT_EQ(+d.MajorRadius, 6378137);
+    EXPECT_EQ(+d.Flattening, 1 / 298.257223563);
+    EXPECT_EQ(+d.Scale, 0); // the caller keeps its Scale of 0
     PROJDATA info{};
     ASSERT_TRUE(ProjGetHandleInfo(h, &info));
-    EXPECT_EQ(info.Scale, 1);
-    EXPECT_EQ(info.xOrg, 500000);
+    EXPECT_EQ(+info.Scale, 1);
+    EXPECT_EQ(+info.xOrg, 500000);
     EXPECT_EQ(info.Reserved[200], 0x5a);
     EXPECT_EQ(info.bWrapLon, 3);
     ProjDeleteProjection(h);
@@ -69,16 +69,16 @@ TEST_F(Engine, CreationWritesBackAndCorrectsCopy) {
     PROJDATA s = Utm(-105, true);
     s.K0 = 0.5;
     h = ProjCreateProjection(&s);
-    EXPECT_EQ(s.yOrg, 10000000);
-    EXPECT_EQ(s.K0, 0.5);
+    EXPECT_EQ(+s.yOrg, 10000000);
+    EXPECT_EQ(+s.K0, 0.5);
     ProjDeleteProjection(h);
 
     // K0 of 0 becomes 1 in the handle only (not UTM).
     PROJDATA m = Mercator();
     h = ProjCreateProjection(&m);
     ASSERT_TRUE(ProjGetHandleInfo(h, &info));
-    EXPECT_EQ(info.K0, 1);
-    EXPECT_EQ(m.K0, 0);
+    EXPECT_EQ(+info.K0, 1);
+    EXPECT_EQ(+m.K0, 0);
     ProjDeleteProjection(h);
 }
 
@@ -344,7 +344,7 @@ TEST_F(Engine, StatePlaneHandles) {
     EXPECT_NEAR(q.y, 32, 1e-8);
     PROJDATA info;
     ProjGetHandleInfo(h, &info);
-    EXPECT_EQ(info.Type, PT_STATEPLANE27); // the handle keeps the zone
+    EXPECT_EQ(+info.Type, PT_STATEPLANE27); // the handle keeps the zone
     PROJPOINT inZone{-86, 32}, far{-140, 32};
     EXPECT_TRUE(ProjLLInProjection(h, &inZone));
     EXPECT_FALSE(ProjLLInProjection(h, &far));
@@ -378,7 +378,7 @@ TEST_F(Engine, CProjectorOwnsIndependentHandles) {
     EXPECT_EQ(c.Handle(), before);
     PROJDATA info;
     EXPECT_TRUE(c.GetInfo(&info));
-    EXPECT_EQ(info.Type, PT_UTM);
+    EXPECT_EQ(+info.Type, PT_UTM);
     PROJPOINT inside{20, 0};
     EXPECT_TRUE(c.LLInProjection(&inside));
     double lon, lat;

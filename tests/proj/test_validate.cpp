@@ -313,3 +313,15 @@ TEST_F(Validate, RecordDumpIsByteExact) {
     ProjCheckParams(nullptr, nullptr, false);
     EXPECT_EQ(Log(), "ProjCheckParams called with:\n");
 }
+
+TEST_F(Validate, FlagsAreReadAsBytes) {
+    PROJDATA h = OfType(PT_HOTINE);
+    const unsigned char two = 2;
+    std::memcpy(&h.bUseAlpha, &two, 1); // set, but not 1: the Alpha rule does not apply
+    EXPECT_EQ(Check(h).result, 0);
+    std::memcpy(&h.bSouth, &two, 1);
+    StartLog();
+    ProjCheckParams(&h, nullptr, false);
+    EXPECT_NE(Log().find("    bSouth:          true\n"), std::string::npos);
+    EXPECT_NE(Log().find("    bUseAlpha:       true\n"), std::string::npos);
+}

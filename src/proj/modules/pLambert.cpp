@@ -110,16 +110,17 @@ bool Forward(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
     }
 
     const EllipsoidCone cone(pWork, true);
-    const double e = cone.e;
+    const double e = cone.e, halfE = e / 2.0;
     for (int i = 0; i < nPts; ++i) {
         PROJPOINT& p = pPts[i];
         if (IsMarked(p)) continue;
-        double lat = p.y;
-        if (cone.bad || BadDenominator(lat, e) || BadRadicand(lat, e)) {
+        // The guards and t(lat) share one sine.
+        double lat = p.y, s = std::sin(lat), es = e * s;
+        if (cone.bad || 1.0 + es == 0.0 || 1.0 - e * e * (s * s) <= 0.0) {
             MarkUnplottable(pWork, p);
             continue;
         }
-        double t = T(lat, e);
+        double t = std::tan(kQuarterPi - lat / 2.0) / std::pow((1.0 - es) / (1.0 + es), halfE);
         double rho = (t == 0.0 && cone.n < 0.0) ? 0.0 : cone.RF * std::pow(t, cone.n);
         double theta = cone.n * (p.x - lon0);
         p.x = rho * std::sin(theta);
