@@ -104,27 +104,25 @@ TEST_F(Validate, AngleRangesInOrder) {
     d.Lon0 = 0;
     EXPECT_EQ(Check(d).result, 5);
 
+    // Parameter number of the field, and the result and text of its rule.
     struct {
-        double PROJDATA::*field;
+        int param;
         int result;
         const char* text;
     } rules[] = {
-        {&PROJDATA::Lon1, 10,
-         "Longitude one (Lon1) parameter was outside the range of -360 to "
-         "+360 degrees"},
-        {&PROJDATA::Lon2, 11, nullptr},
-        {&PROJDATA::Lon3, 12, nullptr},
-        {&PROJDATA::Lat1, 7,
-         "Standard parallel one (Lat1) parameter was outside the range of "
-         "-90 to +90"},
-        {&PROJDATA::Lat2, 8, nullptr},
-        {&PROJDATA::Lat3, 9, nullptr},
+        {10, 10, "Longitude one (Lon1) parameter was outside the range of -360 to +360 degrees"},
+        {11, 11, nullptr},
+        {12, 12, nullptr},
+        {7, 7, "Standard parallel one (Lat1) parameter was outside the range of -90 to +90"},
+        {8, 8, nullptr},
+        {9, 9, nullptr},
     };
     for (auto& r : rules) {
         PROJDATA e = Mercator();
-        e.*r.field = 120; // passes: the latitude rules share the longitude range
+        const double inRange = 120; // the latitude rules share the longitude range
+        ASSERT_TRUE(ProjSetParam(&e, r.param, &inRange));
         EXPECT_EQ(Check(e).result, 0);
-        e.*r.field = kNaN;
+        ASSERT_TRUE(ProjSetParam(&e, r.param, &kNaN));
         Outcome o = Check(e);
         EXPECT_EQ(o.result, r.result);
         if (r.text) {

@@ -108,28 +108,27 @@ PROJDATA Build(const Options& o) {
         d.MajorRadius = o.radius.empty() ? 0.0 : Number("radius", o.radius);
         d.Flattening = o.flattening.empty() ? 0.0 : Number("flattening", o.flattening);
     }
+    // Number fields by their parameter numbers; the record is packed, so
+    // values go in through ProjSetParam.
     struct {
         const char* name;
         const std::string& text;
-        double PROJDATA::*field;
+        int param;
         bool angle;
     } fields[] = {
-        {"lat0", o.lat0, &PROJDATA::Lat0, true},
-        {"lon0", o.lon0, &PROJDATA::Lon0, true},
-        {"lat1", o.lat1, &PROJDATA::Lat1, true},
-        {"lat2", o.lat2, &PROJDATA::Lat2, true},
-        {"lat3", o.lat3, &PROJDATA::Lat3, true},
-        {"lon1", o.lon1, &PROJDATA::Lon1, true},
-        {"lon2", o.lon2, &PROJDATA::Lon2, true},
-        {"lon3", o.lon3, &PROJDATA::Lon3, true},
-        {"alpha", o.alpha, &PROJDATA::Alpha, true},
-        {"k0", o.k0, &PROJDATA::K0, false},
-        {"false-easting", o.xOrg, &PROJDATA::xOrg, false},
-        {"false-northing", o.yOrg, &PROJDATA::yOrg, false},
-        {"scale", o.scale, &PROJDATA::Scale, false},
+        {"lat0", o.lat0, 5, true},           {"lon0", o.lon0, 6, true},
+        {"lat1", o.lat1, 7, true},           {"lat2", o.lat2, 8, true},
+        {"lat3", o.lat3, 9, true},           {"lon1", o.lon1, 10, true},
+        {"lon2", o.lon2, 11, true},          {"lon3", o.lon3, 12, true},
+        {"alpha", o.alpha, 17, true},        {"k0", o.k0, 13, false},
+        {"false-easting", o.xOrg, 3, false}, {"false-northing", o.yOrg, 4, false},
+        {"scale", o.scale, 2, false},
     };
-    for (auto& f : fields)
-        if (!f.text.empty()) d.*f.field = f.angle ? Angle(f.name, f.text) : Number(f.name, f.text);
+    for (auto& f : fields) {
+        if (f.text.empty()) continue;
+        double v = f.angle ? Angle(f.name, f.text) : Number(f.name, f.text);
+        ProjSetParam(&d, f.param, &v);
+    }
     if (o.south) d.bSouth = true;
     d.bUseAlpha = o.useAlpha;
     d.bRotate = o.rotate;
