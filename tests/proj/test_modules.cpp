@@ -413,15 +413,13 @@ TEST(Lambert, OriginCircleAndCentralMeridian) {
     EXPECT_NEAR(o.x, 0, 1e-9);
     EXPECT_NEAR(o.y, 0, 1e-9);
     EXPECT_EQ(h.Fwd(-96, 60).x, 0);
-    // Points of one latitude lie on a circle about (0, rho0).
-    PROJDATA w = Work(Record(5, 6378206.4, 294.9786982, 23, -96, 33, 45));
-    PROJPOINT apex{0, 90}; // the apex of the cone: rho = 0 there
-    PROJPOINT a = h.Fwd(apex.x, apex.y);
+    // Points of one latitude lie on a circle about (0, rho0), the apex of
+    // the cone (the pole: rho = 0 there).
+    PROJPOINT a = h.Fwd(0, 90);
     EXPECT_NEAR(a.x, 0, 1e-6);
     double rho0 = a.y;
     PROJPOINT p1 = h.Fwd(-140, 40), p2 = h.Fwd(-60, 40);
     EXPECT_NEAR(std::hypot(p1.x, rho0 - p1.y), std::hypot(p2.x, rho0 - p2.y), 1e-6);
-    (void)w;
 }
 
 TEST(Lambert, SphereDegenerateCones) {
@@ -440,13 +438,4 @@ TEST(Lambert, SphereDegenerateCones) {
     EXPECT_TRUE(Unplottable(pts[1]));
     PROJPOINT q{1000, 2000};
     EXPECT_FALSE(ProjInverse(z.h, &q, 1));
-}
-
-TEST(Lambert, EllipsoidIterationLimitKeepsEstimate) {
-    // A flattening close to 1 keeps the latitude iteration from settling
-    // quickly; the result must still be finite and plottable or marked.
-    Handle h(Record(5, 6378137, 1.05, 23, -96, 33, 45));
-    ASSERT_NE(h.h, nullptr);
-    PROJPOINT p = h.Inv(100000, 200000);
-    EXPECT_TRUE(Unplottable(p) || (std::isfinite(p.x) && std::isfinite(p.y)));
 }
