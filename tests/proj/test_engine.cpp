@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include "engine_fixture.h"
@@ -391,4 +392,58 @@ TEST_F(Engine, CProjectorOwnsIndependentHandles) {
     c.Delete();
     EXPECT_EQ(c.Handle(), nullptr);
     c.Delete();
+}
+
+// Records of random bytes and random plausible records, with hostile points:
+// whatever validation lets through converts without crashing, and every
+// output coordinate is finite (the marker included).
+TEST_F(Engine, RandomRecordsNeverCrash) {
+    std::mt19937 rng(20261205);
+    std::uniform_real_distribution<double> angle(-400, 400), small(-1, 1);
+    const double specials[] = {kNaN, INFINITY, -INFINITY, UNPLOTTABLE, 1e300, -0.0, 90, -90, 180};
+    int converted = 0;
+    for (int round = 0; round < 3000; ++round) {
+        PROJDATA d;
+        unsigned char* bytes = reinterpret_cast<unsigned char*>(&d);
+        for (size_t i = 0; i < sizeof d; ++i) bytes[i] = static_cast<unsigned char>(rng());
+        if (round % 3 != 0) {
+            // Mostly valid records of the types with modules, any fields.
+            const int types[] = {0, 1, 4, 5, 9, 10, 17, 18, 2, 999};
+            d.Type = static_cast<ProjType>(types[rng() % 10]);
+            d.Scale = std::fabs(small(rng)) * 3;
+            d.K0 = std::fabs(small(rng));
+            d.xOrg = small(rng) * 1e6;
+            d.yOrg = small(rng) * 1e6;
+            d.Lat0 = angle(rng) / 4.5;
+            d.Lon0 = angle(rng);
+            d.Lat1 = angle(rng) / 4.5;
+            d.Lat2 = angle(rng) / 4.5;
+            d.Zone = static_cast<StateZoneType>(rng() % 150);
+            d.Ellipsoid = static_cast<EllipsoidType>(rng() % 51);
+            d.MajorRadius = 6e6 * std::fabs(small(rng));
+            d.Flattening = std::fabs(small(rng)) * 0.5;
+        }
+        char text[512];
+        if (ProjCheckParams(&d, text, false) != 0) continue;
+        CProjector projector(&d);
+        if (projector.Handle() == nullptr) continue;
+        PROJPOINT pts[16];
+        for (PROJPOINT& p : pts) {
+            p.x = rng() % 4 == 0 ? specials[rng() % 9] : angle(rng);
+            p.y = rng() % 4 == 0 ? specials[rng() % 9] : angle(rng) / 2;
+        }
+        PROJPOINT probe{pts[0].x, pts[0].y};
+        projector.LLInProjection(&probe);
+        double lon = 0, lat = 0;
+        projector.LLOffsetSplitObject(pts, 16, &lon, &lat);
+        if (projector.Forward(pts, 16)) {
+            for (const PROJPOINT& p : pts) EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
+            if (projector.Inverse(pts, 16)) {
+                for (const PROJPOINT& p : pts)
+                    EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
+            }
+            ++converted;
+        }
+    }
+    EXPECT_GT(converted, 200);
 }
