@@ -439,3 +439,117 @@ TEST(Lambert, SphereDegenerateCones) {
     PROJPOINT q{1000, 2000};
     EXPECT_FALSE(ProjInverse(z.h, &q, 1));
 }
+
+namespace {
+
+// The formulas evaluated point by point with every constant recomputed from
+// the record inside the point's own computation.
+PROJPOINT TMercForwardPerPoint(const PROJDATA& w, double lon, double lat) {
+    double R = w.MajorRadius, f = w.Flattening, k0 = w.K0;
+    double e = std::sqrt(2.0 * f - f * f), e2 = e * e, ep2 = e2 / (1.0 - e2);
+    mod::MeridianDistance M(R, e2);
+    double s = std::sin(lat), c = std::cos(lat), tn = std::tan(lat);
+    double N = R / std::sqrt(1.0 - e2 * (s * s));
+    double T = tn * tn, G = ep2 * (c * c), A = c * (lon - w.Lon0);
+    double A2 = A * A, A3 = A2 * A, A4 = A2 * A2, A5 = A4 * A, A6 = A4 * A2;
+    return {k0 * N *
+                (A + (1.0 - T + G) * A3 / 6.0 +
+                 (5.0 - 18.0 * T + T * T + 72.0 * G - 58.0 * ep2) * A5 / 120.0),
+            k0 * (M(lat) - M(w.Lat0) +
+                  N * tn *
+                      (A2 / 2.0 + (5.0 - T + 9.0 * G + 4.0 * G * G) * A4 / 24.0 +
+                       (61.0 - 58.0 * T + T * T + 600.0 * G - 330.0 * ep2) * A6 / 720.0))};
+}
+
+PROJPOINT TMercInversePerPoint(const PROJDATA& w, double x, double y) {
+    double R = w.MajorRadius, f = w.Flattening, k0 = w.K0;
+    double e = std::sqrt(2.0 * f - f * f), e2 = e * e, ep2 = e2 / (1.0 - e2);
+    mod::MeridianDistance M(R, e2);
+    double mu = (y / k0 + M(w.Lat0)) / (R * M.c0);
+    double phi1 = mod::FootpointLatitude(e2)(mu);
+    double s = std::sin(phi1), c = std::cos(phi1), tn = std::tan(phi1);
+    double C1 = ep2 * (c * c), T1 = tn * tn, W = 1.0 - e2 * (s * s);
+    double N1 = R / std::sqrt(W), R1 = R * (1.0 - e2) / std::pow(W, 1.5);
+    double D = x / (N1 * k0);
+    double D2 = D * D, D3 = D2 * D, D4 = D2 * D2, D5 = D4 * D, D6 = D4 * D2;
+    return {
+        w.Lon0 + (D - (1.0 + 2.0 * T1 + C1) * D3 / 6.0 +
+                  (5.0 - 2.0 * C1 + 28.0 * T1 - 3.0 * C1 * C1 + 8.0 * ep2 + 24.0 * T1 * T1) * D5 /
+                      120.0) /
+                     c,
+        phi1 -
+            (N1 * tn / R1) *
+                (D2 / 2.0 - (5.0 + 3.0 * T1 + 10.0 * C1 - 4.0 * C1 * C1 - 9.0 * ep2) * D4 / 24.0 +
+                 (61.0 + 90.0 * T1 + 298.0 * C1 + 45.0 * T1 * T1 - 252.0 * ep2 - 3.0 * C1 * C1) *
+                     D6 / 720.0)};
+}
+
+PROJPOINT MercInversePerPoint(const PROJDATA& w, double x, double y) {
+    double R = w.MajorRadius, f = w.Flattening;
+    double e = std::sqrt(2.0 * f - f * f);
+    double s0 = std::sin(w.Lat0);
+    double k = std::cos(w.Lat0) / std::sqrt(1.0 - e * e * (s0 * s0));
+    double t = std::pow(2.71828, -(y / k) / R);
+    double lat = mod::kHalfPi - 2.0 * std::atan(t);
+    for (int n = 1; n <= 500; ++n) {
+        double es = e * std::sin(lat);
+        double next =
+            mod::kHalfPi - 2.0 * std::atan(t * std::pow((1.0 - es) / (1.0 + es), e / 2.0));
+        if (std::fabs(next - lat) <= 1.1920928955078125e-06 || n == 500) break;
+        lat = next;
+    }
+    return {x / k / R + w.Lon0, lat};
+}
+
+PROJPOINT LambertForwardPerPoint(const PROJDATA& w, double lon, double lat) {
+    double e = std::sqrt(2.0 * w.Flattening - w.Flattening * w.Flattening);
+    auto t = [e](double phi) {
+        double es = e * std::sin(phi);
+        return std::tan(mod::kQuarterPi - phi / 2.0) / std::pow((1.0 - es) / (1.0 + es), e / 2.0);
+    };
+    auto m = [e](double phi) {
+        double s = std::sin(phi);
+        return std::cos(phi) / std::sqrt(1.0 - e * e * (s * s));
+    };
+    double n =
+        (std::log(m(w.Lat1)) - std::log(m(w.Lat2))) / (std::log(t(w.Lat1)) - std::log(t(w.Lat2)));
+    double F = m(w.Lat1) / (n * std::pow(t(w.Lat1), n));
+    double rho0 = w.MajorRadius * F * std::pow(t(w.Lat0), n);
+    double rho = w.MajorRadius * F * std::pow(t(lat), n);
+    double theta = n * (lon - w.Lon0);
+    return {rho * std::sin(theta), rho0 - rho * std::cos(theta)};
+}
+
+} // namespace
+
+// Constants computed once per call give exactly the values that computing
+// them inside every point gives.
+TEST(Modules, HoistedConstantsMatchPerPointFormulas) {
+    const double wgsRf = 298.257223563;
+    PROJDATA tm = Work(Record(17, 6378137, wgsRf, 30, 10, 0, 0, 0.9996));
+    PROJDATA merc = Work(Record(1, 6378206.4, 294.9786982, -35, 10));
+    PROJDATA lcc = Work(Record(5, 6378137, wgsRf, 23, -96, 33, 45));
+    for (int i = 0; i < 200; ++i) {
+        double lat = mod::Radians(-80 + 0.8 * i), dlon = mod::Radians(-3 + 0.03 * i);
+        PROJPOINT p{tm.Lon0 + dlon, lat};
+        ASSERT_TRUE(ProjModuleRow(17)->forward(&tm, &p, 1));
+        PROJPOINT want = TMercForwardPerPoint(tm, tm.Lon0 + dlon, lat);
+        EXPECT_EQ(std::memcmp(&p, &want, sizeof p), 0) << i;
+        PROJPOINT back = p;
+        ASSERT_TRUE(ProjModuleRow(17)->inverse(&tm, &back, 1));
+        want = TMercInversePerPoint(tm, p.x, p.y);
+        EXPECT_EQ(std::memcmp(&back, &want, sizeof back), 0) << i;
+
+        PROJPOINT q{merc.Lon0 + dlon * 20, lat};
+        ASSERT_TRUE(ProjModuleRow(1)->forward(&merc, &q, 1));
+        PROJPOINT qi = q;
+        ASSERT_TRUE(ProjModuleRow(1)->inverse(&merc, &qi, 1));
+        want = MercInversePerPoint(merc, q.x, q.y);
+        EXPECT_EQ(std::memcmp(&qi, &want, sizeof qi), 0) << i;
+
+        PROJPOINT l{lcc.Lon0 + dlon * 20, lat};
+        ASSERT_TRUE(ProjModuleRow(5)->forward(&lcc, &l, 1));
+        want = LambertForwardPerPoint(lcc, lcc.Lon0 + dlon * 20, lat);
+        EXPECT_EQ(std::memcmp(&l, &want, sizeof l), 0) << i;
+    }
+}
