@@ -1,0 +1,18 @@
+# Projecting sample places through UTM, a state plane zone and Lambert
+# Conformal Conic, and back again.
+run fwd --utm 16N "$DATA/sample_points.txt"
+"$Q" fwd --utm 16N "$DATA/sample_points.txt" > "${TMPDIR:-/tmp}/qvproj-demo-utm.txt"
+echo "\$ qvproj fwd --utm 16N ... | qvproj inv --utm 16N"
+"$Q" inv --utm 16N "${TMPDIR:-/tmp}/qvproj-demo-utm.txt"
+echo
+run fwd --zone "Alabama East" --sp27 "$DATA/sample_points.txt"
+run fwd --zone "Alabama East" --sp83 "$DATA/sample_points.txt"
+echo "\$ echo '200000 100000' | qvproj inv --zone \"Alabama East\" --sp83"
+echo '200000 100000' | "$Q" inv --zone "Alabama East" --sp83
+echo
+run fwd --type "Lambert Conformal Conic" --ellipsoid "GRS 1980 / IUGG 1980" --lat1 33 --lat2 45 --lat0 23 --lon0 -96 "$DATA/sample_points.txt"
+echo "\$ qvproj fwd --type 5 ... | qvproj inv --type 5 ..."
+"$Q" fwd --type 5 --lat1 33 --lat2 45 --lat0 23 --lon0 -96 "$DATA/sample_points.txt" |
+  "$Q" inv --type 5 --lat1 33 --lat2 45 --lat0 23 --lon0 -96
+rm -f "${TMPDIR:-/tmp}/qvproj-demo-utm.txt"
+echo

@@ -1,0 +1,391 @@
+// Projection handles and point conversion: creation with its corrections,
+// the per-call work record, normalisation, dispatch through the projection
+// type table, false origin and scale; and CProjector.
+#include <cmath>
+#include <cstring>
+#include <new>
+
+#include "frame/report.h"
+#include "proj/ellipsoids.h"
+#include "proj/engine.h"
+#include "proj/projtable.h"
+#include "proj/statezones.h"
+
+namespace QVProj {
+
+static constexpr const char* kUnit = "qvProj";
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+inline bool IsBad(double v) {
+    return !std::isfinite(v);
+}
+
+// The record of a conversion: a copy of the handle with its zone expanded
+// and its angles in radians.
+bool MakeWorkRecord(const ProjHandle* hProj, PROJDATA& work) {
+    work = hProj->data;
+    if (work.Type == PT_STATEPLANE27) {
+        if (!QV_CHECK(ExpandStateZone1927(&work))) return false;
+    } else if (work.Type == PT_STATEPLANE83) {
+        if (!QV_CHECK(ExpandStateZone1983(&work))) return false;
+    }
+    auto radians = [](double degrees) { return degrees * kPi / 180.0; };
+    work.Lat0 = radians(work.Lat0);
+    work.Lon0 = radians(work.Lon0);
+    work.Lat1 = radians(work.Lat1);
+    work.Lat2 = radians(work.Lat2);
+    work.Lat3 = radians(work.Lat3);
+    work.Lon1 = radians(work.Lon1);
+    work.Lon2 = radians(work.Lon2);
+    work.Lon3 = radians(work.Lon3);
+    work.Alpha = radians(work.Alpha);
+    return true;
+}
+
+// The scratch record that LLInProjection and LLOffsetSplitObject answer for:
+// the handle's record, or its expansion for a state plane handle.
+const PROJDATA* AnswerRecord(const ProjHandle* hProj, PROJDATA& scratch) {
+    const int type = hProj->data.Type;
+    if (type != PT_STATEPLANE27 && type != PT_STATEPLANE83) return &hProj->data;
+    scratch = hProj->data;
+    bool ok =
+        type == PT_STATEPLANE83 ? ExpandStateZone1983(&scratch) : ExpandStateZone1927(&scratch);
+    if (!QV_CHECK(ok)) return nullptr;
+    return &scratch;
+}
+
+bool CheckConversionArgs(ProjHandle* hProj, PROJPOINT* pPts, int nPts) {
+    if (hProj == nullptr) {
+        DebugLog("NULL hProj pointer!\n");
+        return false;
+    }
+    return QV_CHECK(pPts != nullptr) && QV_CHECK(nPts >= 1);
+}
+
+} // namespace
+
+// fmod returns a value already smaller than its divisor unchanged, so the
+// call is skipped for those.
+double NormaliseLongitude(double lon) {
+    if (lon == UNPLOTTABLE) return lon;
+    if (IsBad(lon)) return UNPLOTTABLE;
+    return std::fabs(lon) < 360.0 ? lon : std::fmod(lon, 360.0);
+}
+
+double NormaliseLatitude(double lat) {
+    if (lat == UNPLOTTABLE) return lat;
+    if (IsBad(lat)) return UNPLOTTABLE;
+    double r = std::fabs(lat) < 180.0 ? lat : std::fmod(lat, 180.0);
+    if (r > 90.0) return 180.0 - r;
+    if (r < -90.0) return std::fabs(r) - 180.0;
+    return r;
+}
+
+HPROJ ProjCreateProjection(PROJDATA* pData) {
+    DebugLog("ProjCreateProjection(pProjData=%p)\n", static_cast<void*>(pData));
+    if (pData == nullptr) return nullptr;
+    char text[512];
+    if (ProjCheckParams(pData, text, true) != 0) {
+        DebugLog("Invalid parameter error:  \"%s\"\n", text);
+        return nullptr;
+    }
+    if (pData->Type != PT_LATLONG) {
+        const int e = pData->Ellipsoid;
+        if (e < 0 || e > kNumEllipsoids) {
+            DebugLog("Bad ellipsoid type!\n");
+            QV_ASSERT_FAILED();
+            return nullptr;
+        }
+        if (IsBuiltInEllipsoid(e)) {
+            pData->MajorRadius = kEllipsoids[e].a;
+            pData->Flattening = kEllipsoids[e].f;
+        } else {
+            DebugLog("Have user-defined ellipsoid.\n");
+            if (pData->MajorRadius <= 0.0) {
+                DebugLog("Bad ellipsoid radius!\n");
+                QV_ASSERT_FAILED();
+                return nullptr;
+            }
+            if (pData->Flattening < 0.0 || pData->Flattening >= 1.0) {
+                DebugLog("Bad ellipsoid flattening!\n");
+                QV_ASSERT_FAILED();
+                return nullptr;
+            }
+        }
+    }
+    if (pData->Type == PT_UTM) {
+        pData->xOrg = 500000.0;
+        pData->yOrg = FlagByte(pData->bSouth) != 0 ? 10000000.0 : 0.0;
+        if (pData->K0 == 0.0) pData->K0 = 0.9996;
+    }
+    ProjHandle* hProj = new (std::nothrow) ProjHandle;
+    if (hProj == nullptr) {
+        QV_ASSERT_FAILED();
+        return nullptr;
+    }
+    std::memcpy(&hProj->data, pData, sizeof(PROJDATA));
+    if (hProj->data.Scale == 0.0) {
+        hProj->data.Scale = 1.0;
+        DebugLog("Warning:  Scale was zero.  Setting to one.\n");
+    }
+    if (hProj->data.K0 == 0.0) {
+        hProj->data.K0 = 1.0;
+        DebugLog("Warning:  K0 was zero.  Setting to one.\n");
+    }
+    DumpProjData(&hProj->data);
+    DebugLog("ProjCreateProjection:  Returning HPROJ of %p\n", static_cast<void*>(hProj));
+    return hProj;
+}
+
+void ProjDeleteProjection(HPROJ hProj) {
+    DebugLog("ProjDeleteProjection(hProj=%p)\n", static_cast<void*>(hProj));
+    delete hProj;
+}
+
+bool ProjGetHandleInfo(HPROJ hProj, PROJDATA* pData) {
+    DebugLog("ProjGetHandleInfo(hProj=%p, pProjData=%p)\n", static_cast<void*>(hProj),
+             static_cast<void*>(pData));
+    if (hProj == nullptr || pData == nullptr) return false;
+    std::memcpy(pData, &hProj->data, sizeof(PROJDATA));
+    return true;
+}
+
+int ProjResult(HPROJ hProj) {
+    return hProj ? hProj->data.iResult : 0;
+}
+
+// Each conversion makes one pass over the points before the module and one
+// after it. Every step works on one point at a time, so the steps of a pass
+// are applied point by point with the same results as separate passes.
+
+// The module that converts a handle's points and its work record; null (with
+// the internal error reported) when the handle's type cannot be converted.
+// Type 0 gives true and no row: nothing to convert.
+static bool ConversionRow(ProjHandle* hProj, PROJDATA& work, bool forward,
+                          const ProjModuleOps*& row) {
+    row = nullptr;
+    if (!QV_CHECK(IsProjType(hProj->data.Type))) return false;
+    if (hProj->data.Type == PT_LATLONG) return true;
+    if (!MakeWorkRecord(hProj, work)) return false;
+    row = ProjModuleRow(work.Type);
+    bool present = row != nullptr && (forward ? row->forward : row->inverse) != nullptr;
+    if (!QV_CHECK(present)) {
+        row = nullptr;
+        return false;
+    }
+    return true;
+}
+
+bool ProjForward(HPROJ hProj, PROJPOINT* pPts, int nPts) {
+    DebugLog("ProjForward(hProj=%p, pPts=%p, nPts=%d)\n", static_cast<void*>(hProj),
+             static_cast<void*>(pPts), nPts);
+    if (!CheckConversionArgs(hProj, pPts, nPts)) return false;
+
+    PROJDATA work;
+    const ProjModuleOps* row = nullptr;
+    bool ok = ConversionRow(hProj, work, true, row);
+
+    // Non-finite points become the marker; then, when there is a module,
+    // normalisation and radians.
+    bool marked = false;
+    const bool convert = row != nullptr;
+    for (int i = 0; i < nPts; ++i) {
+        PROJPOINT& p = pPts[i];
+        if (IsBad(p.x) || IsBad(p.y)) {
+            p.x = UNPLOTTABLE;
+            p.y = UNPLOTTABLE;
+            marked = true;
+            continue;
+        }
+        if (!convert) continue;
+        p.x = NormaliseLongitude(p.x);
+        p.y = NormaliseLatitude(p.y);
+        if (p.x != UNPLOTTABLE) p.x = p.x * kPi / 180.0;
+        if (p.y != UNPLOTTABLE) p.y = p.y * kPi / 180.0;
+    }
+    hProj->data.iResult = marked ? 1 : 0;
+    if (!convert) return ok;
+    work.iResult = hProj->data.iResult;
+
+    if (!row->forward(&work, pPts, nPts)) {
+        DebugLog("Forward projection function failed!\n");
+        return false;
+    }
+
+    // Non-finite results become the marker, then false origin and scale.
+    marked = work.iResult == 1;
+    const double xOrg = work.xOrg, yOrg = work.yOrg, scale = work.Scale;
+    const bool shift = xOrg != 0.0 || yOrg != 0.0, scaled = scale != 1.0;
+    for (int i = 0; i < nPts; ++i) {
+        PROJPOINT& p = pPts[i];
+        if (IsBad(p.x) || IsBad(p.y)) {
+            p.x = UNPLOTTABLE;
+            p.y = UNPLOTTABLE;
+            marked = true;
+            continue;
+        }
+        if (shift) {
+            if (p.x != UNPLOTTABLE) p.x += xOrg;
+            if (p.y != UNPLOTTABLE) p.y += yOrg;
+        }
+        if (scaled) {
+            if (p.x != UNPLOTTABLE) p.x *= scale;
+            if (p.y != UNPLOTTABLE) p.y *= scale;
+        }
+    }
+    hProj->data.iResult = marked ? 1 : 0;
+    if (marked) DebugLog("  One or more unplottable points generated.\n");
+    return true;
+}
+
+bool ProjInverse(HPROJ hProj, PROJPOINT* pPts, int nPts) {
+    DebugLog("ProjInverse(hProj=%p, pPts=%p, nPts=%d)\n", static_cast<void*>(hProj),
+             static_cast<void*>(pPts), nPts);
+    if (!CheckConversionArgs(hProj, pPts, nPts)) return false;
+
+    PROJDATA work;
+    const ProjModuleOps* row = nullptr;
+    bool ok = ConversionRow(hProj, work, false, row);
+
+    // Non-finite points become the marker; then, when there is a module,
+    // scale and false origin come off.
+    bool marked = false;
+    const bool convert = row != nullptr;
+    const double xOrg = convert ? work.xOrg : 0.0, yOrg = convert ? work.yOrg : 0.0;
+    const double scale = convert ? work.Scale : 1.0;
+    const bool shift = xOrg != 0.0 || yOrg != 0.0, scaled = scale != 1.0;
+    for (int i = 0; i < nPts; ++i) {
+        PROJPOINT& p = pPts[i];
+        if (IsBad(p.x) || IsBad(p.y)) {
+            p.x = UNPLOTTABLE;
+            p.y = UNPLOTTABLE;
+            marked = true;
+            continue;
+        }
+        if (scaled) {
+            if (p.x != UNPLOTTABLE) p.x /= scale;
+            if (p.y != UNPLOTTABLE) p.y /= scale;
+        }
+        if (shift) {
+            if (p.x != UNPLOTTABLE) p.x -= xOrg;
+            if (p.y != UNPLOTTABLE) p.y -= yOrg;
+        }
+    }
+    hProj->data.iResult = marked ? 1 : 0;
+    if (!convert) return ok;
+    work.iResult = hProj->data.iResult;
+
+    if (!row->inverse(&work, pPts, nPts)) {
+        DebugLog("Inverse projection function failed!\n");
+        return false;
+    }
+
+    // Non-finite results become the marker; then degrees and normalisation.
+    marked = work.iResult == 1;
+    for (int i = 0; i < nPts; ++i) {
+        PROJPOINT& p = pPts[i];
+        if (IsBad(p.x) || IsBad(p.y)) {
+            p.x = UNPLOTTABLE;
+            p.y = UNPLOTTABLE;
+            marked = true;
+            continue;
+        }
+        if (p.x != UNPLOTTABLE) p.x = NormaliseLongitude(p.x * 180.0 / kPi);
+        if (p.y != UNPLOTTABLE) p.y = NormaliseLatitude(p.y * 180.0 / kPi);
+    }
+    hProj->data.iResult = marked ? 1 : 0;
+    if (marked) DebugLog("  One or more unplottable points generated.\n");
+    return true;
+}
+
+bool ProjLLInProjection(HPROJ hProj, const PROJPOINT* pPt) {
+    if (hProj == nullptr || pPt == nullptr) return false;
+    if (!(pPt->x >= -360.0 && pPt->x <= 360.0 && pPt->y >= -90.0 && pPt->y <= 90.0)) return false;
+    PROJDATA scratch;
+    const PROJDATA* record = AnswerRecord(hProj, scratch);
+    if (record == nullptr) return false;
+    const ProjModuleOps* row = ProjModuleRow(record->Type);
+    if (!QV_CHECK(row != nullptr && row->llInProjection != nullptr)) return false;
+    return row->llInProjection(record, pPt);
+}
+
+bool ProjLLOffsetSplitObject(HPROJ hProj, const PROJPOINT* pPts, unsigned int nPts,
+                             double* pLonShift, double* pLatShift) {
+    if (hProj == nullptr || pPts == nullptr || pLonShift == nullptr || pLatShift == nullptr ||
+        nPts == 0)
+        return false;
+    PROJDATA scratch;
+    const PROJDATA* record = AnswerRecord(hProj, scratch);
+    if (record == nullptr) return false;
+    const ProjModuleOps* row = ProjModuleRow(record->Type);
+    if (!QV_CHECK(row != nullptr && row->llOffsetSplitObject != nullptr)) return false;
+    return row->llOffsetSplitObject(record, pPts, nPts, pLonShift, pLatShift);
+}
+
+// --- CProjector ------------------------------------------------------------
+
+CProjector::CProjector() : m_hProj(nullptr) {}
+
+CProjector::CProjector(PROJDATA* pData) : m_hProj(ProjCreateProjection(pData)) {}
+
+CProjector::CProjector(const CProjector& other) : m_hProj(nullptr) {
+    if (other.m_hProj != nullptr) {
+        PROJDATA data = other.m_hProj->data;
+        m_hProj = ProjCreateProjection(&data);
+    }
+}
+
+CProjector::~CProjector() {
+    Delete();
+}
+
+CProjector& CProjector::operator=(const CProjector& other) {
+    if (this == &other) return *this;
+    Delete();
+    if (other.m_hProj != nullptr) {
+        PROJDATA data = other.m_hProj->data;
+        m_hProj = ProjCreateProjection(&data);
+    }
+    return *this;
+}
+
+bool CProjector::Create(PROJDATA* pData) {
+    Delete();
+    m_hProj = ProjCreateProjection(pData);
+    return m_hProj != nullptr;
+}
+
+void CProjector::Delete() {
+    if (m_hProj != nullptr) ProjDeleteProjection(m_hProj);
+    m_hProj = nullptr;
+}
+
+bool CProjector::Forward(PROJPOINT* pPts, int nPts) {
+    return ProjForward(m_hProj, pPts, nPts);
+}
+
+bool CProjector::Inverse(PROJPOINT* pPts, int nPts) {
+    return ProjInverse(m_hProj, pPts, nPts);
+}
+
+int CProjector::Result() const {
+    return ProjResult(m_hProj);
+}
+
+bool CProjector::GetInfo(PROJDATA* pData) const {
+    return ProjGetHandleInfo(m_hProj, pData);
+}
+
+bool CProjector::LLInProjection(const PROJPOINT* pPt) const {
+    return ProjLLInProjection(m_hProj, pPt);
+}
+
+bool CProjector::LLOffsetSplitObject(const PROJPOINT* pPts, unsigned int nPts, double* pLonShift,
+                                     double* pLatShift) const {
+    return ProjLLOffsetSplitObject(m_hProj, pPts, nPts, pLonShift, pLatShift);
+}
+
+} // namespace QVProj
