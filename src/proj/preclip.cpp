@@ -139,7 +139,8 @@ bool PolygonPass(HPROJ hProj, unsigned long hostValue, int nParts, const int* pP
     const PROJPOINT* part = pPts;
     for (int p = 0; p < nParts; ++p) {
         const int n = pPartCounts[p];
-        if (n < 2) return false;
+        // A ring needs at least three points; shorter parts fail the pass.
+        if (n < 3) return false;
         SegmentList list = MakeSegments(part, n);
         part += n;
         if (!Split(hProj, list)) return false;
