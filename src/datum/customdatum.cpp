@@ -214,12 +214,23 @@ bool ParseDatumValue(const char* pValue, DATUM2WGS84* pParams) {
     if (!EqualsIgnoreCase(ell.c_str(), "user-defined") && !EllipsoidFromName(&e, ell.c_str()))
         return false;
     r.Ellipsoid = e;
-    double* numbers[] = {
-        &r.MajorRadius, &r.Flattening, &r.PrimeMeridian, &r.dX, &r.dY, &r.dZ, &r.rX,
-        &r.rY,          &r.rZ,         &r.Scale};
+    // Radius, flattening, prime meridian, dX, dY, dZ, then rX, rY, rZ, scale.
+    double v[10] = {};
     const int count = r.Method == DatMethodBursaWolf ? 10 : 6;
     for (int i = 0; i < count; ++i)
-        if (!NextField(p, &field) || !ParseNumber(field, numbers[i])) return false;
+        if (!NextField(p, &field) || !ParseNumber(field, &v[i])) return false;
+    r.MajorRadius = v[0];
+    r.Flattening = v[1];
+    r.PrimeMeridian = v[2];
+    r.dX = v[3];
+    r.dY = v[4];
+    r.dZ = v[5];
+    if (count == 10) {
+        r.rX = v[6];
+        r.rY = v[7];
+        r.rZ = v[8];
+        r.Scale = v[9];
+    }
     if (e != ET_USER_DEFINED) {
         r.MajorRadius = EllipsoidRadius(e);
         r.Flattening = EllipsoidFlattening(e);

@@ -73,12 +73,12 @@ TEST(DatumCatalogue, SampleRowsAsListed) {
         EXPECT_STREQ(r->name, s.name);
         EXPECT_EQ(r->method, s.method);
         EXPECT_EQ(r->ellipsoid, s.ellipsoid);
-        EXPECT_EQ(r->dX, s.dX);
-        EXPECT_EQ(r->dY, s.dY);
-        EXPECT_EQ(r->dZ, s.dZ);
-        EXPECT_EQ(r->rX, s.rX);
-        EXPECT_EQ(r->rY, s.rY);
-        EXPECT_EQ(r->rZ, s.rZ);
+        EXPECT_EQ(r->dX, +s.dX);
+        EXPECT_EQ(r->dY, +s.dY);
+        EXPECT_EQ(r->dZ, +s.dZ);
+        EXPECT_EQ(r->rX, +s.rX);
+        EXPECT_EQ(r->rY, +s.rY);
+        EXPECT_EQ(r->rZ, +s.rZ);
         EXPECT_EQ(r->scale, s.scale);
         EXPECT_EQ(r->primeMeridian, s.pm);
     }
@@ -121,18 +121,18 @@ TEST(DatumCatalogue, ParamsMethodsAndReversibility) {
     DATUM2WGS84 p;
     std::memset(&p, 0x11, sizeof p);
     ASSERT_TRUE(DatGetDatumParams(static_cast<DatumType>(221), &p));
-    EXPECT_EQ(p.Method, DatMethodBursaWolf);
+    EXPECT_EQ(+p.Method, DatMethodBursaWolf);
     EXPECT_FALSE(p.bInverse);
-    EXPECT_EQ(p.Ellipsoid, 12);
-    EXPECT_EQ(p.dX, 660.077);
-    EXPECT_EQ(p.dY, 13.551);
-    EXPECT_EQ(p.dZ, 369.344);
-    EXPECT_EQ(p.rX, -0.804816);
-    EXPECT_EQ(p.rY, -0.577692);
-    EXPECT_EQ(p.rZ, -0.952236);
-    EXPECT_EQ(p.Scale, 5.66);
-    EXPECT_EQ(p.MajorRadius, 6377397.155);
-    EXPECT_EQ(p.Flattening, 1 / 299.1528128);
+    EXPECT_EQ(+p.Ellipsoid, 12);
+    EXPECT_EQ(+p.dX, 660.077);
+    EXPECT_EQ(+p.dY, 13.551);
+    EXPECT_EQ(+p.dZ, 369.344);
+    EXPECT_EQ(+p.rX, -0.804816);
+    EXPECT_EQ(+p.rY, -0.577692);
+    EXPECT_EQ(+p.rZ, -0.952236);
+    EXPECT_EQ(+p.Scale, 5.66);
+    EXPECT_EQ(+p.MajorRadius, 6377397.155);
+    EXPECT_EQ(+p.Flattening, 1 / 299.1528128);
     EXPECT_EQ(p.Reserved[0], 0x11); // left as it was
 
     for (int d : {0, 224, 229, 232, 233, 237, -1})

@@ -102,21 +102,21 @@ TEST(CustomDatumText, ValuesAsWrittenAndRead) {
     DATUM2WGS84 r;
     std::memset(&r, 0x7f, sizeof r);
     ASSERT_TRUE(ParseDatumValue(" MOLODENSKY,\t1, clarke 1866,1,2,3.5,-4,5e1,+6,", &r));
-    EXPECT_EQ(r.Method, DatMethodMolodensky);
+    EXPECT_EQ(+r.Method, DatMethodMolodensky);
     EXPECT_TRUE(r.bInverse);
-    EXPECT_EQ(r.Ellipsoid, ET_CLARKE_1866);
-    EXPECT_EQ(r.MajorRadius, 6378206.4); // the named ellipsoid's own values
-    EXPECT_EQ(r.PrimeMeridian, 3.5);
-    EXPECT_EQ(r.dY, 50);
-    EXPECT_EQ(r.dZ, 6);
+    EXPECT_EQ(+r.Ellipsoid, ET_CLARKE_1866);
+    EXPECT_EQ(+r.MajorRadius, 6378206.4); // the named ellipsoid's own values
+    EXPECT_EQ(+r.PrimeMeridian, 3.5);
+    EXPECT_EQ(+r.dY, 50);
+    EXPECT_EQ(+r.dZ, 6);
     EXPECT_EQ(r.Reserved[0], 0x7f);
     ASSERT_TRUE(ParseDatumValue("bursa,0,user-defined,6378000,0.003,0,1,2,3,4,5,6,7", &r));
-    EXPECT_EQ(r.Ellipsoid, ET_USER_DEFINED);
-    EXPECT_EQ(r.MajorRadius, 6378000);
-    EXPECT_EQ(r.Scale, 7);
+    EXPECT_EQ(+r.Ellipsoid, ET_USER_DEFINED);
+    EXPECT_EQ(+r.MajorRadius, 6378000);
+    EXPECT_EQ(+r.Scale, 7);
     ASSERT_TRUE(ParseDatumValue("None,junk", &r));
-    EXPECT_EQ(r.Method, DatMethodNone);
-    EXPECT_EQ(r.Scale, 7); // nothing else is set
+    EXPECT_EQ(+r.Method, DatMethodNone);
+    EXPECT_EQ(+r.Scale, 7); // nothing else is set
     for (const char* bad :
          {"", "nadcon,0,Clarke 1866,", "mre,0,", "molodensky,2,Clarke 1866,",
           "molodensky,0,Nowhere 1900,1,2,3,4,5,6,", "molodensky,0,Clarke 1866,1,2",
@@ -142,13 +142,13 @@ TEST_F(CustomDatumTest, SaveReadBackAndNameSpace) {
     DATUM2WGS84 r;
     std::memset(&r, 0, sizeof r);
     ASSERT_TRUE(NDatGetDatumParams(path.c_str(), "wgs 84 LOCAL", &r));
-    EXPECT_EQ(r.Method, p.Method);
+    EXPECT_EQ(+r.Method, +p.Method);
     EXPECT_EQ(r.bInverse, p.bInverse);
-    EXPECT_EQ(r.Ellipsoid, p.Ellipsoid);
-    EXPECT_EQ(r.dX, p.dX);
-    EXPECT_EQ(r.dY, p.dY);
-    EXPECT_EQ(r.PrimeMeridian, p.PrimeMeridian);
-    EXPECT_EQ(r.MajorRadius, 6378206.4);
+    EXPECT_EQ(+r.Ellipsoid, +p.Ellipsoid);
+    EXPECT_EQ(+r.dX, +p.dX);
+    EXPECT_EQ(+r.dY, +p.dY);
+    EXPECT_EQ(+r.PrimeMeridian, +p.PrimeMeridian);
+    EXPECT_EQ(+r.MajorRadius, 6378206.4);
 
     EXPECT_FALSE(NDatSave(path.c_str(), "Tokyo", &p));
     EXPECT_FALSE(NDatSave(path.c_str(), "uSeR DeFiNeD", &p));
@@ -177,7 +177,7 @@ TEST_F(CustomDatumTest, SaveReadBackAndNameSpace) {
     ASSERT_TRUE(NDatEnumDatumName(path.c_str(), name, 238));
     EXPECT_STREQ(name, "WGS 84 LOCAL");
     ASSERT_TRUE(NDatGetDatumParams(path.c_str(), "WGS 84 local", &r));
-    EXPECT_EQ(r.dX, 1);
+    EXPECT_EQ(+r.dX, 1);
 
     DatumMethod m = DatMethodNone;
     EXPECT_TRUE(NDatGetDatumMethod(path.c_str(), "a=b,c", &m));

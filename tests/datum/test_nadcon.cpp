@@ -127,8 +127,8 @@ TEST_F(NadconTest, NodesInterpolationAndOutsidePoints) {
     DATUMPOINT in[8];
     std::memcpy(in, pts, sizeof pts);
     ASSERT_TRUE(NadconLeg("conus", pts, 8));
-    EXPECT_DOUBLE_EQ(pts[0].Lon, in[0].Lon + LasValue(2, 3) / 3600);
-    EXPECT_DOUBLE_EQ(pts[0].Lat, in[0].Lat + LosValue(2, 3) / 3600);
+    EXPECT_DOUBLE_EQ(+pts[0].Lon, +in[0].Lon + LasValue(2, 3) / 3600);
+    EXPECT_DOUBLE_EQ(+pts[0].Lat, +in[0].Lat + LosValue(2, 3) / 3600);
     // The grids are linear in row and column, so the bilinear value is exact.
     double col = 3 + 0.1 / kDx, row = 2 + 0.35 / kDy;
     EXPECT_NEAR(pts[1].Lon, in[1].Lon + (100 * row + col) / 3600, 1e-12);
@@ -182,9 +182,9 @@ TEST_F(NadconTest, MissingOrTruncatedFilesFail) {
     WriteGrid(dir / "conus.las", LasValue, (2 * (kNC + 1) + 10) * 4);
     DATUMPOINT pts[2] = {{NodeLon(3), NodeLat(1)}, {NodeLon(3), NodeLat(3)}};
     ASSERT_TRUE(NadconLeg("conus", pts, 2));
-    EXPECT_DOUBLE_EQ(pts[0].Lon, NodeLon(3) + LasValue(1, 3) / 3600);
-    EXPECT_EQ(pts[1].Lon, NodeLon(3));
-    EXPECT_EQ(pts[1].Lat, NodeLat(3));
+    EXPECT_DOUBLE_EQ(+pts[0].Lon, NodeLon(3) + LasValue(1, 3) / 3600);
+    EXPECT_EQ(+pts[1].Lon, NodeLon(3));
+    EXPECT_EQ(+pts[1].Lat, NodeLat(3));
 }
 
 TEST_F(NadconTest, GridsBesideTheExecutableComeFirst) {
@@ -202,9 +202,9 @@ TEST_F(NadconTest, GridsBesideTheExecutableComeFirst) {
     fs::remove(las);
     fs::remove(los);
     ASSERT_TRUE(ok);
-    EXPECT_DOUBLE_EQ(p.Lon, NodeLon(2) + LosValue(2, 2) / 3600);
+    EXPECT_DOUBLE_EQ(+p.Lon, NodeLon(2) + LosValue(2, 2) / 3600);
     // Gone from beside the executable: the QVPROJ_DATA pair serves.
     DATUMPOINT q{NodeLon(2), NodeLat(2)};
     ASSERT_TRUE(NadconLeg("prvi", &q, 1));
-    EXPECT_DOUBLE_EQ(q.Lon, NodeLon(2) + LasValue(2, 2) / 3600);
+    EXPECT_DOUBLE_EQ(+q.Lon, NodeLon(2) + LasValue(2, 2) / 3600);
 }

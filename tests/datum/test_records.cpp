@@ -136,7 +136,7 @@ TEST(DatumHandle, CreateCopiesTheRecordAndRejectsBadOnes) {
     x.SrcDatum = DatWGS1972; // the handle keeps its own copy
     DATUMXFORM info;
     ASSERT_TRUE(DatGetHandleInfo(h, &info));
-    EXPECT_EQ(info.SrcDatum, 124);
+    EXPECT_EQ(+info.SrcDatum, 124);
     EXPECT_EQ(info.bReserved, 7);
     EXPECT_EQ(info.Reserved[62], 0x5a);
     EXPECT_FALSE(DatGetHandleInfo(h, nullptr));
@@ -168,7 +168,7 @@ TEST(DatumHandle, WrapperOwnsOneHandle) {
     ASSERT_TRUE(copy.IsCreated());
     DATUMXFORM info;
     ASSERT_TRUE(copy.GetInfo(&info));
-    EXPECT_EQ(info.SrcDatum, 124);
+    EXPECT_EQ(+info.SrcDatum, 124);
     CDatumTransform assigned;
     assigned = t;
     assigned = assigned; // self-assignment keeps the handle
@@ -199,7 +199,7 @@ TEST(DatumConvert, BadArgumentsAndSameDatum) {
     // The same catalogue datum on both sides: untouched, NaN included.
     EXPECT_TRUE(DatConvertDatum(h, pts, 2));
     EXPECT_TRUE(std::isnan(pts[0].Lon));
-    EXPECT_EQ(pts[1].Lon, -100);
+    EXPECT_EQ(+pts[1].Lon, -100);
     EXPECT_FALSE(DatHadUnplottables(h));
     DatDeleteDatum(h);
 }
@@ -243,11 +243,11 @@ TEST(DatumConvert, WrapFoldAndUnplottables) {
     EXPECT_NEAR(pts[3].Lon, -100, 0.01);
     EXPECT_NEAR(pts[4].Lat, -80, 0.01);
     for (int i : {5, 6, 7}) {
-        EXPECT_EQ(pts[i].Lon, UNPLOTTABLE) << i;
-        EXPECT_EQ(pts[i].Lat, UNPLOTTABLE) << i;
+        EXPECT_EQ(+pts[i].Lon, UNPLOTTABLE) << i;
+        EXPECT_EQ(+pts[i].Lat, UNPLOTTABLE) << i;
     }
-    EXPECT_EQ(pts[8].Lon, 10); // half-marked points pass the legs unchanged
-    EXPECT_EQ(pts[8].Lat, UNPLOTTABLE);
+    EXPECT_EQ(+pts[8].Lon, 10); // half-marked points pass the legs unchanged
+    EXPECT_EQ(+pts[8].Lat, UNPLOTTABLE);
     EXPECT_TRUE(DatHadUnplottables(h));
     DATUMXFORM info;
     DatGetHandleInfo(h, &info);
@@ -257,8 +257,8 @@ TEST(DatumConvert, WrapFoldAndUnplottables) {
     DATUMPOINT a{190, 10}, b{-170, 10};
     DatConvertDatum(h, &a, 1);
     DatConvertDatum(h, &b, 1);
-    EXPECT_DOUBLE_EQ(a.Lon - 360, b.Lon);
-    EXPECT_EQ(a.Lat, b.Lat);
+    EXPECT_DOUBLE_EQ(+a.Lon - 360, +b.Lon);
+    EXPECT_EQ(+a.Lat, +b.Lat);
     EXPECT_FALSE(DatHadUnplottables(h)); // cleared by the next call
     DatDeleteDatum(h);
 }
@@ -283,10 +283,10 @@ TEST(DatumConvert, UserDefinedDestinationUsesTheCallersDirection) {
     DATUMPOINT c{-100, 40}, d{-100, 40};
     CDatumTransform(&user).Convert(&c, 1);
     CDatumTransform(&back).Convert(&d, 1);
-    EXPECT_EQ(c.Lon, d.Lon);
-    EXPECT_EQ(c.Lat, d.Lat);
+    EXPECT_EQ(+c.Lon, +d.Lon);
+    EXPECT_EQ(+c.Lat, +d.Lat);
     user.DstParams.bInverse = false;
     DATUMPOINT e{-100, 40};
     CDatumTransform(&user).Convert(&e, 1);
-    EXPECT_GT(std::fabs(e.Lat - c.Lat), 1e-5);
+    EXPECT_GT(std::fabs(+e.Lat - +c.Lat), 1e-5);
 }
