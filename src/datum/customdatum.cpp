@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "datum/profile.h"
+#include "frame/report.h"
 #include "frame/text.h"
 #include "proj/ellipsoids.h"
 
@@ -279,6 +280,8 @@ bool NDatExists(const char* pProfile, const char* pName, int* pIndex) {
 }
 
 bool NDatSave(const char* pProfile, const char* pName, const DATUM2WGS84* pParams) {
+    DebugLog("NDatSave(%s, %s, %p)\n", pProfile ? pProfile : "NULL", pName ? pName : "NULL",
+             static_cast<const void*>(pParams));
     if (pProfile == nullptr || pName == nullptr || pName[0] == '\0' || pParams == nullptr ||
         IsBuiltInName(pName, nullptr))
         return false;
@@ -295,6 +298,7 @@ bool NDatSave(const char* pProfile, const char* pName, const DATUM2WGS84* pParam
 }
 
 bool NDatDelete(const char* pProfile, const char* pName) {
+    DebugLog("NDatDelete(%s, %s)\n", pProfile ? pProfile : "NULL", pName ? pName : "NULL");
     if (pProfile == nullptr || pName == nullptr || IsBuiltInName(pName, nullptr)) return false;
     ProfileSection s;
     if (!LoadEntries(pProfile, &s) || s.truncated) return false;

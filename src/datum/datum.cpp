@@ -148,6 +148,8 @@ void DatDeleteDatum(HDATUM hDatum) {
 }
 
 bool DatConvertDatum(HDATUM hDatum, DATUMPOINT* pPts, int nPts) {
+    DebugLog("DatConvertDatum(%p, %p, %d)\n", static_cast<void*>(hDatum), static_cast<void*>(pPts),
+             nPts);
     if (hDatum == nullptr) return false;
     if (pPts == nullptr || nPts < 1) return QV_ASSERT_FAILED();
     DATUMXFORM x;

@@ -33,17 +33,18 @@ std::vector<Line> SplitLines(const std::string& text) {
 }
 
 bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\r';
 }
 
+// A line's content cut at a NUL byte, without blanks at either end.
 std::string Trimmed(const std::string& text, const Line& l) {
-    std::size_t b = l.begin, e = l.end;
-    while (b < e && IsBlank(text[b])) ++b;
-    while (e > b && IsBlank(text[e - 1])) --e;
-    std::string s = text.substr(b, e - b);
+    std::string s = text.substr(l.begin, l.end - l.begin);
     std::size_t nul = s.find('\0');
     if (nul != std::string::npos) s.resize(nul);
-    return s;
+    std::size_t b = 0, e = s.size();
+    while (b < e && IsBlank(s[b])) ++b;
+    while (e > b && IsBlank(s[e - 1])) --e;
+    return s.substr(b, e - b);
 }
 
 // The section name of a header line, or false when the line is no header.
