@@ -143,6 +143,37 @@ TEST(DatumShift, HoistedConstantsGiveTheLiteralResultsBitForBit) {
             }
         }
     }
+    // Bursa-Wolf: the leg against the steps written out with the looping
+    // geocentric-to-geodetic conversion.
+    for (int datum : {221, 216, 234}) {
+        for (bool inv : {false, true}) {
+            DATUM2WGS84 prm = LegParams(datum, inv);
+            const double s = inv ? -1 : 1, d2r = kPi / 180;
+            double a = inv ? kEllipsoids[47].a : prm.MajorRadius;
+            double f = inv ? kEllipsoids[47].f : prm.Flattening;
+            double k = inv ? 1 / (1 + prm.Scale * 1e-6) : 1 + prm.Scale * 1e-6;
+            double wx = s * prm.rX / 60 / 60 * d2r, wy = s * prm.rY / 60 / 60 * d2r,
+                   wz = s * prm.rZ / 60 / 60 * d2r;
+            for (double lat = -80.5; lat < 90; lat += 9.7) {
+                for (double lon = -170.5; lon < 180; lon += 23.1) {
+                    DATUMPOINT a1{lon, lat};
+                    BursaWolfLeg(prm, &a1, 1);
+                    double phi = lat * d2r, lam = lon * d2r, e2 = (2 - f) * f;
+                    double N = a / std::sqrt(1 - e2 * std::sin(phi) * std::sin(phi));
+                    double X = N * std::cos(phi) * std::cos(lam),
+                           Y = N * std::cos(phi) * std::sin(lam), Z = (1 - e2) * N * std::sin(phi);
+                    double X1 = k * (X - wz * Y + wy * Z), Y1 = k * (wz * X + Y - wx * Z),
+                           Z1 = k * (-wy * X + wx * Y + Z);
+                    double l2, p2;
+                    LiteralGeodetic(inv ? prm.MajorRadius : kEllipsoids[47].a,
+                                    inv ? prm.Flattening : kEllipsoids[47].f, s * prm.dX + X1,
+                                    s * prm.dY + Y1, s * prm.dZ + Z1, &l2, &p2);
+                    ASSERT_EQ(+a1.Lon, l2 * (180 / kPi)) << datum << " " << lon << " " << lat;
+                    ASSERT_EQ(+a1.Lat, p2 * (180 / kPi)) << datum << " " << lon << " " << lat;
+                }
+            }
+        }
+    }
     // Geocentric to geodetic: one pass equals the loop.
     for (double lat = -89.9; lat < 90; lat += 3.7) {
         for (double lon = -180; lon < 180; lon += 13.3) {
