@@ -47,10 +47,10 @@ constexpr double kPi = 3.141592653589793;
 // derived per point.
 void LiteralMolodensky(const DATUM2WGS84& prm, DATUMPOINT& p) {
     double sgn = prm.bInverse ? -1 : 1;
-    double a = prm.bInverse ? kEllipsoids[47].a : prm.MajorRadius;
-    double f = prm.bInverse ? kEllipsoids[47].f : prm.Flattening;
-    double at = prm.bInverse ? prm.MajorRadius : kEllipsoids[47].a;
-    double ft = prm.bInverse ? prm.Flattening : kEllipsoids[47].f;
+    double a = prm.bInverse ? kEllipsoids[47].a : +prm.MajorRadius;
+    double f = prm.bInverse ? kEllipsoids[47].f : +prm.Flattening;
+    double at = prm.bInverse ? +prm.MajorRadius : kEllipsoids[47].a;
+    double ft = prm.bInverse ? +prm.Flattening : kEllipsoids[47].f;
     double dX = sgn * prm.dX, dY = sgn * prm.dY, dZ = sgn * prm.dZ;
     double da = at - a, df = ft - f;
     double phi = p.Lat * (kPi / 180), lam = p.Lon * (kPi / 180);
@@ -149,8 +149,8 @@ TEST(DatumShift, HoistedConstantsGiveTheLiteralResultsBitForBit) {
         for (bool inv : {false, true}) {
             DATUM2WGS84 prm = LegParams(datum, inv);
             const double s = inv ? -1 : 1, d2r = kPi / 180;
-            double a = inv ? kEllipsoids[47].a : prm.MajorRadius;
-            double f = inv ? kEllipsoids[47].f : prm.Flattening;
+            double a = inv ? kEllipsoids[47].a : +prm.MajorRadius;
+            double f = inv ? kEllipsoids[47].f : +prm.Flattening;
             double k = inv ? 1 / (1 + prm.Scale * 1e-6) : 1 + prm.Scale * 1e-6;
             double wx = s * prm.rX / 60 / 60 * d2r, wy = s * prm.rY / 60 / 60 * d2r,
                    wz = s * prm.rZ / 60 / 60 * d2r;
@@ -165,8 +165,8 @@ TEST(DatumShift, HoistedConstantsGiveTheLiteralResultsBitForBit) {
                     double X1 = k * (X - wz * Y + wy * Z), Y1 = k * (wz * X + Y - wx * Z),
                            Z1 = k * (-wy * X + wx * Y + Z);
                     double l2, p2;
-                    LiteralGeodetic(inv ? prm.MajorRadius : kEllipsoids[47].a,
-                                    inv ? prm.Flattening : kEllipsoids[47].f, s * prm.dX + X1,
+                    LiteralGeodetic(inv ? +prm.MajorRadius : kEllipsoids[47].a,
+                                    inv ? +prm.Flattening : kEllipsoids[47].f, s * prm.dX + X1,
                                     s * prm.dY + Y1, s * prm.dZ + Z1, &l2, &p2);
                     ASSERT_EQ(+a1.Lon, l2 * (180 / kPi)) << datum << " " << lon << " " << lat;
                     ASSERT_EQ(+a1.Lat, p2 * (180 / kPi)) << datum << " " << lon << " " << lat;
