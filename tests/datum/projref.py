@@ -1,7 +1,6 @@
+# Regenerates tests/datum/proj_reference.h with PROJ's cct (Debian proj-bin).
+# Run from the repository root: python3 tests/datum/projref.py
 import subprocess, re
-ell={}
-for m in re.finditer(r'\{"([^"]+)", ([\d.]+), (?:1\.0 / ([\d.]+)|0\.0)\}', open('src/proj/ellipsoids.h').read()):
-    pass
 rows=re.findall(r'\{"([^"]*)", ([\d.]+), (1\.0 / ([\d.]+)|0\.0)\}', open('src/proj/ellipsoids.h').read())
 E=[(float(a), (rf if rf else None)) for n,a,_,rf in rows]
 cat={}
