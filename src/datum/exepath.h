@@ -1,0 +1,19 @@
+// Where the library looks for its data files: the directory of the running
+// executable, then the directory named by QVPROJ_DATA.
+#ifndef QVPROJ_DATUM_EXEPATH_H
+#define QVPROJ_DATUM_EXEPATH_H
+
+#include <string>
+
+namespace QVProj {
+
+// The directory of the running executable (from /proc/self/exe), or empty.
+std::string ExecutableDirectory();
+
+// The full path of file `name` in `dir`, matched exactly or else ignoring
+// case; empty when the directory holds no such regular file.
+std::string FindFileIgnoringCase(const std::string& dir, const std::string& name);
+
+} // namespace QVProj
+
+#endif

@@ -1,0 +1,118 @@
+// Molodensky and Bursa-Wolf legs of a datum conversion.
+#include <cmath>
+
+#include "datum/legs.h"
+#include "proj/ellipsoids.h"
+
+namespace QVProj {
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+constexpr double kDegToRad = kPi / 180.0;
+constexpr double kRadToDeg = 180.0 / kPi;
+
+double ArcsecToRad(double s) {
+    return s / 60.0 / 60.0 * kDegToRad;
+}
+
+} // namespace
+
+bool MolodenskyLeg(const DATUM2WGS84& params, DATUMPOINT* pPts, int nPts) {
+    const EllipsoidRow& wgs = kEllipsoids[ET_WGS_84];
+    double dX = params.dX, dY = params.dY, dZ = params.dZ;
+    double a = params.MajorRadius, f = params.Flattening;
+    double at = wgs.a, ft = wgs.f;
+    if (params.bInverse) {
+        dX = -dX;
+        dY = -dY;
+        dZ = -dZ;
+        a = wgs.a;
+        f = wgs.f;
+        at = params.MajorRadius;
+        ft = params.Flattening;
+    }
+    const double da = at - a;
+    const double df = ft - f;
+    const double e2 = 2.0 * f - f * f;
+    const double b = (1.0 - f) * a;
+    const double sin1 = std::sin(4.84813681109536e-06);
+    for (int i = 0; i < nPts; ++i) {
+        DATUMPOINT& p = pPts[i];
+        if (IsUnplottable(p)) continue;
+        const double phi = p.Lat * kDegToRad;
+        const double lam = p.Lon * kDegToRad;
+        const double sphi = std::sin(phi), cphi = std::cos(phi);
+        const double slam = std::sin(lam), clam = std::cos(lam);
+        const double w = 1.0 - e2 * sphi * sphi;
+        const double N = a / std::sqrt(w);
+        const double M = a * (1.0 - e2) / (w * std::sqrt(w));
+        const double dphi =
+            (-dX * sphi * clam - dY * sphi * slam + dZ * cphi + da * N * e2 * sphi * cphi / a +
+             df * (M * a / b + N * b / a) * sphi * cphi) /
+            (M * sin1);
+        const double dlam = (-dX * slam + dY * clam) / (N * cphi * sin1);
+        p.Lon = lam * kRadToDeg + dlam / 60.0 / 60.0;
+        p.Lat = phi * kRadToDeg + dphi / 60.0 / 60.0;
+    }
+    return true;
+}
+
+// One pass of the iteration yields the loop's result bit for bit: u does not
+// depend on the previous latitude, so every later pass repeats the same
+// latitude and the loop stops on its second pass; the arccos seed is only
+// ever compared against and never returned.
+void GeocentricToGeodetic(double a, double f, double X, double Y, double Z, double* pLon,
+                          double* pLat) {
+    const double p = std::sqrt(X * X + Y * Y);
+    const double r = std::sqrt(p * p + Z * Z);
+    const double e2 = (2.0 - f) * f;
+    const double u = std::atan2(((1.0 - f) + e2 * a / r) * Z, p);
+    const double su = std::sin(u), cu = std::cos(u);
+    *pLon = std::atan2(Y, X);
+    *pLat =
+        std::atan2((1.0 - f) * Z + e2 * a * su * su * su, (1.0 - f) * (p - e2 * a * cu * cu * cu));
+}
+
+bool BursaWolfLeg(const DATUM2WGS84& params, DATUMPOINT* pPts, int nPts) {
+    const EllipsoidRow& wgs = kEllipsoids[ET_WGS_84];
+    double tX = params.dX, tY = params.dY, tZ = params.dZ;
+    double wX = ArcsecToRad(params.rX), wY = ArcsecToRad(params.rY), wZ = ArcsecToRad(params.rZ);
+    double k = 1.0 + params.Scale * 1e-6;
+    double a = params.MajorRadius, f = params.Flattening; // geodetic to geocentric
+    double at = wgs.a, ft = wgs.f;                        // geocentric to geodetic
+    if (params.bInverse) {
+        tX = -tX;
+        tY = -tY;
+        tZ = -tZ;
+        wX = ArcsecToRad(-params.rX);
+        wY = ArcsecToRad(-params.rY);
+        wZ = ArcsecToRad(-params.rZ);
+        k = 1.0 / (1.0 + params.Scale * 1e-6);
+        a = wgs.a;
+        f = wgs.f;
+        at = params.MajorRadius;
+        ft = params.Flattening;
+    }
+    const double e2 = (2.0 - f) * f;
+    for (int i = 0; i < nPts; ++i) {
+        DATUMPOINT& pt = pPts[i];
+        if (IsUnplottable(pt)) continue;
+        const double phi = pt.Lat * kDegToRad;
+        const double lam = pt.Lon * kDegToRad;
+        const double sphi = std::sin(phi), cphi = std::cos(phi);
+        const double N = a / std::sqrt(1.0 - e2 * sphi * sphi);
+        const double X = N * cphi * std::cos(lam);
+        const double Y = N * cphi * std::sin(lam);
+        const double Z = (1.0 - e2) * N * sphi;
+        const double X1 = k * (X - wZ * Y + wY * Z);
+        const double Y1 = k * (wZ * X + Y - wX * Z);
+        const double Z1 = k * (-wY * X + wX * Y + Z);
+        double lon = 0, lat = 0;
+        GeocentricToGeodetic(at, ft, tX + X1, tY + Y1, tZ + Z1, &lon, &lat);
+        pt.Lon = lon * kRadToDeg;
+        pt.Lat = lat * kRadToDeg;
+    }
+    return true;
+}
+
+} // namespace QVProj
