@@ -300,8 +300,14 @@ def build_row(db, zone, year, kind, star):
         row = (TYPE_OF[kind], ELLIPSOID_NAME[ell], a(8802), a(8801), None, None, None, None,
                scale_text(p[8805][0]), ln(8806), ln(8807))
     elif kind == "LCC" and method == 9801:  # one standard parallel at the origin, k 1
+        # The conic module takes two distinct parallels: put them one arc-second
+        # either side of the origin. The cone is then the tangent one to about
+        # 1e-11 in scale (micrometres inside the zone).
         assert float(p[8805][0]) == 1.0, (zone, year)
-        row = (TYPE_OF[kind], ELLIPSOID_NAME[ell], a(8802), a(8801), a(8801), a(8801), None,
+        origin = Decimal(repr(angle_value(a(8801))))
+        north, south = (angle_text(str(origin + d), 9102, year)
+                        for d in (Decimal(1) / 3600, Decimal(-1) / 3600))
+        row = (TYPE_OF[kind], ELLIPSOID_NAME[ell], a(8802), a(8801), north, south, None,
                None, "0", ln(8806), ln(8807))
     elif kind == "LCC":
         # The northern standard parallel first, as in the FIXED rows.

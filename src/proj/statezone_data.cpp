@@ -236,7 +236,7 @@ const StateZoneParams kStateZones1927[kNumStateZones] = {
      152400.3048006096, 30480.06096012192}, // 107 Virgin Islands St. Croix (1927) (EPSG:3992)
     {PT_UTM, ET_CLARKE_1866, "-71d30'", "41d05'", nullptr, nullptr, nullptr, nullptr, 0.9999938,
      152400.3048006096, 0}, // 108 Rhode Island (EPSG:32030)
-    {PT_LAMBERT, ET_CLARKE_1866, "-170", "-14d16'", "-14d16'", "-14d16'", nullptr, nullptr, 0,
+    {PT_LAMBERT, ET_CLARKE_1866, "-170", "-14d16'", "-14d15'59", "-14d16'1", nullptr, nullptr, 0,
      152400.3048006096, 95169.31165862332}, // 109 American Samoa (EPSG:3102)
     {PT_UNDEFINED, ET_USER_DEFINED, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0,
      0}, // 110 South Carolina: none

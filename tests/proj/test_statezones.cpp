@@ -364,7 +364,14 @@ TEST(StateZones, MatchEpsgDefinitions) {
             EXPECT_EQ(+d.Type, PT_LAMBERT);
             EXPECT_NEAR(d.Lat0, num("lat_0"), ang);
             EXPECT_NEAR(d.Lon0, num("lon_0"), ang);
-            double p1 = num("lat_1"), p2 = p.count("lat_2") ? num("lat_2") : p1;
+            double p1 = num("lat_1"), p2 = p1;
+            if (p.count("lat_2")) {
+                p2 = num("lat_2");
+            } else {
+                // One standard parallel: stored as two, an arc-second either side.
+                p1 += 1.0 / 3600;
+                p2 -= 1.0 / 3600;
+            }
             // The northern parallel is stored first.
             EXPECT_NEAR(d.Lat1, std::max(p1, p2), ang);
             EXPECT_NEAR(d.Lat2, std::min(p1, p2), ang);
