@@ -1,21 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end checks of qvproj datum, datums and custom-datum.
-set -u
-Q=${QVPROJ:?}
-fails=0
+. "$(dirname "$0")/common.bash"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-check() { # name, expected substring, command...
-  local name=$1 want=$2; shift 2
-  local out
-  out=$("$@" 2>&1)
-  if [[ "$out" != *"$want"* ]]; then echo "FAIL $name: wanted '$want', got: $out"; fails=$((fails+1)); fi
-}
-check_exit() { # name, expected code, command...
-  local name=$1 want=$2; shift 2
-  "$@" >/dev/null 2>&1; local rc=$?
-  if [ "$rc" -ne "$want" ]; then echo "FAIL $name: exit $rc, wanted $want"; fails=$((fails+1)); fi
-}
 shift_of() { printf '%s\n' "$1" | "$Q" datum "${@:2}"; }
 check datums-count "236  Pulkovo 1942 - Hungary (Bursa-Wolf)" "$Q" datums
 check datums-exept "Luzon - Philippines, exept Mindanao Island" "$Q" datums
@@ -47,5 +34,4 @@ check_exit delete 0 "$Q" custom-datum delete "My a=b,c" --profile "$P"
 check_exit delete-again 1 "$Q" custom-datum delete "My a=b,c" --profile "$P"
 check kept "keep=1" cat "$P"
 for sub in datum datums custom-datum; do check_exit "help-$sub" 0 "$Q" "$sub" --help; done
-if [ $fails -ne 0 ]; then echo "$fails datum CLI check(s) failed"; exit 1; fi
-echo "datum CLI checks passed"
+finish "datum CLI"

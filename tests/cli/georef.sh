@@ -1,23 +1,10 @@
 #!/usr/bin/env bash
 # End-to-end checks of qvproj georef: reports, --json, --transform, method
 # names, known coefficients and the error exits.
-set -u
-Q=${QVPROJ:?}
+. "$(dirname "$0")/common.bash"
 C=${DATA:?}/controls.txt
-fails=0
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-check() { # name, expected substring, command...
-  local name=$1 want=$2; shift 2
-  local out
-  out=$("$@" 2>&1)
-  if [[ "$out" != *"$want"* ]]; then echo "FAIL $name: wanted '$want', got: $out"; fails=$((fails+1)); fi
-}
-check_exit() { # name, expected code, command...
-  local name=$1 want=$2; shift 2
-  "$@" >/dev/null 2>&1 </dev/null; local rc=$?
-  if [ "$rc" -ne "$want" ]; then echo "FAIL $name: exit $rc, wanted $want"; fails=$((fails+1)); fi
-}
 
 check affine "x                  2.49" "$Q" georef --method affine --controls "$C"
 check affine-number "1  Affine Polynomial" "$Q" georef -m 1 -c "$C"
@@ -60,5 +47,4 @@ for args in "-m 1 -c $tmp/collinear.txt" "-m spline -c $C" "-m 12 -c $C" "-m 1" 
 done
 check_exit help 0 "$Q" georef --help
 
-if [ $fails -ne 0 ]; then echo "$fails georef CLI check(s) failed"; exit 1; fi
-echo "georef CLI checks passed"
+finish "georef CLI"

@@ -1,19 +1,6 @@
 #!/usr/bin/env bash
 # End-to-end checks of the qvproj tool: outputs, --json, errors and exit codes.
-set -u
-Q=${QVPROJ:?}
-fails=0
-check() { # name, expected substring, command...
-  local name=$1 want=$2; shift 2
-  local out
-  out=$("$@" 2>&1)
-  if [[ "$out" != *"$want"* ]]; then echo "FAIL $name: wanted '$want', got: $out"; fails=$((fails+1)); fi
-}
-check_exit() { # name, expected code, command...
-  local name=$1 want=$2; shift 2
-  "$@" >/dev/null 2>&1; local rc=$?
-  if [ "$rc" -ne "$want" ]; then echo "FAIL $name: exit $rc, wanted $want"; fails=$((fails+1)); fi
-}
+. "$(dirname "$0")/common.bash"
 check version "qvproj 1." "$Q" --version
 check projections "5  Lambert Conformal Conic" "$Q" projections
 check projections-json '"name": "Lambert Conformal Conic"' "$Q" projections --json
@@ -31,5 +18,4 @@ check_exit utm-bad-exit 1 "$Q" utm abc
 check_exit no-subcommand 106 "$Q"
 check help "projections" "$Q" --help
 for sub in projections ellipsoids utm angle; do check_exit "help-$sub" 0 "$Q" "$sub" --help; done
-if [ $fails -ne 0 ]; then echo "$fails CLI check(s) failed"; exit 1; fi
-echo "CLI checks passed"
+finish "CLI"

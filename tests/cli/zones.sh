@@ -1,26 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end checks of `qvproj zones`: the list, one zone's parameters, --json,
 # the year filter and the errors.
-set -u
-Q=${QVPROJ:?}
-fails=0
-check() { # name, expected substring, command...
-  local name=$1 want=$2; shift 2
-  local out
-  out=$("$@" 2>&1)
-  if [[ "$out" != *"$want"* ]]; then echo "FAIL $name: wanted '$want', got: $out"; fails=$((fails+1)); fi
-}
-check_exit() { # name, expected code, command...
-  local name=$1 want=$2; shift 2
-  "$@" >/dev/null 2>&1; local rc=$?
-  if [ "$rc" -ne "$want" ]; then echo "FAIL $name: exit $rc, wanted $want"; fails=$((fails+1)); fi
-}
-check_lines() { # name, expected line count, command...
-  local name=$1 want=$2; shift 2
-  local n
-  n=$("$@" 2>&1 | wc -l)
-  if [ "$n" -ne "$want" ]; then echo "FAIL $name: $n lines, wanted $want"; fails=$((fails+1)); fi
-}
+. "$(dirname "$0")/common.bash"
 check list "   0   101  Alabama East                             TM    TM" "$Q" zones
 check list-guam "  34  5400  Guam Island                              Poly  -" "$Q" zones
 check list-montana "  75  2500  Montana                                  -     LCC" "$Q" zones
@@ -41,5 +22,4 @@ check bad-year "invalid year 1900" "$Q" zones --year 1900
 check_exit bad-name-exit 1 "$Q" zones Delaware
 check_exit bad-year-exit 1 "$Q" zones --year 1900
 check_exit help 0 "$Q" zones --help
-if [ $fails -ne 0 ]; then echo "$fails zones check(s) failed"; exit 1; fi
-echo "zones checks passed"
+finish "zones"

@@ -24,6 +24,8 @@ bool ParseCoordinate(const std::string& token, bool acceptAngles, double& value)
     return acceptAngles && QVProj::LatLonToDegrees(token.c_str(), &value, 'd');
 }
 
+} // namespace
+
 // Splits "a b rest": the first two fields and whatever follows them.
 bool ParsePointLine(const std::string& line, bool acceptAngles, QVProj::PROJPOINT& p,
                     std::string& rest) {
@@ -40,6 +42,8 @@ bool ParsePointLine(const std::string& line, bool acceptAngles, QVProj::PROJPOIN
     rest = line.substr(i);
     return ParseCoordinate(tok[0], acceptAngles, p.x) && ParseCoordinate(tok[1], acceptAngles, p.y);
 }
+
+namespace {
 
 class Streamer {
 public:

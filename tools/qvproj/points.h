@@ -30,6 +30,11 @@ using BlockConverter = std::function<bool(QVProj::PROJPOINT* pts, int n)>;
 long StreamPoints(const std::vector<std::string>& files, const PointStreamOptions& options,
                   const BlockConverter& convert, std::ostream& out);
 
+// Reads "x y rest" (blanks, tabs or commas between); rest is what follows the
+// two coordinates. acceptAngles also reads "85d50'W" style texts.
+bool ParsePointLine(const std::string& line, bool acceptAngles, QVProj::PROJPOINT& p,
+                    std::string& rest);
+
 // Writes one coordinate pair; the unplottable marker prints as "*".
 void WritePoint(std::ostream& out, const QVProj::PROJPOINT& p, int precision);
 
