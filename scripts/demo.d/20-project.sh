@@ -16,3 +16,8 @@ echo "\$ qvproj fwd --type 5 ... | qvproj inv --type 5 ..."
   "$Q" inv --type 5 --lat1 33 --lat2 45 --lat0 23 --lon0 -96
 rm -f "${TMPDIR:-/tmp}/qvproj-demo-utm.txt"
 echo
+# A line across the antimeridian, cut at the edge of a Mercator map: the
+# second piece is the copy shifted by 360 degrees.
+echo "\$ printf '170 0\\n190 0\\n' | qvproj clip --type Mercator --precision 3"
+printf '170 0\n190 0\n' | "$Q" clip --type Mercator --precision 3
+echo
