@@ -15,7 +15,9 @@ using namespace QVProj;
 
 // Under AddressSanitizer a refused 32 GiB allocation must come back as null
 // (as it does from the plain runtime) instead of stopping the test.
-extern "C" const char* __asan_default_options() { return "allocator_may_return_null=1"; }
+extern "C" const char* __asan_default_options() {
+    return "allocator_may_return_null=1";
+}
 
 namespace {
 
