@@ -1,4 +1,5 @@
 // Named custom datums kept in the "Custom Datums" section of a profile file.
+#include "frame/flagbyte.h"
 #include "datum/customdatum.h"
 
 #include <charconv>
@@ -161,7 +162,7 @@ bool FormatDatumValue(const DATUM2WGS84& p, std::string* pValue) {
     default:
         return false;
     }
-    v += p.bInverse ? "1," : "0,";
+    v += FlagByte(p.bInverse) != 0 ? "1," : "0,";
     double radius = p.MajorRadius, flattening = p.Flattening;
     if (p.Ellipsoid == ET_USER_DEFINED) {
         v += "user-defined,";

@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 
+#include "frame/flagbyte.h"
 #include "datum/catalogue.h"
 #include "datum/legs.h"
 #include "frame/report.h"
@@ -68,9 +69,9 @@ void DumpSide(const char* pSide, const DATUM2WGS84& p) {
     DebugLog("  %s: Method=%d bInverse=%d Ellipsoid=%d PrimeMeridian=%.10g dX=%.10g dY=%.10g "
              "dZ=%.10g rX=%.10g rY=%.10g rZ=%.10g Scale=%.10g MajorRadius=%.10g "
              "Flattening=%.12g\n",
-             pSide, static_cast<int>(p.Method), p.bInverse ? 1 : 0, static_cast<int>(p.Ellipsoid),
-             p.PrimeMeridian, p.dX, p.dY, p.dZ, p.rX, p.rY, p.rZ, p.Scale, p.MajorRadius,
-             p.Flattening);
+             pSide, static_cast<int>(p.Method), FlagByte(p.bInverse) != 0 ? 1 : 0,
+             static_cast<int>(p.Ellipsoid), p.PrimeMeridian, p.dX, p.dY, p.dZ, p.rX, p.rY, p.rZ,
+             p.Scale, p.MajorRadius, p.Flattening);
 }
 
 void DumpXform(const DATUMXFORM& x) {

@@ -1,6 +1,7 @@
 // Molodensky and Bursa-Wolf legs of a datum conversion.
 #include <cmath>
 
+#include "frame/flagbyte.h"
 #include "datum/legs.h"
 #include "proj/ellipsoids.h"
 
@@ -22,7 +23,7 @@ bool MolodenskyLeg(const DATUM2WGS84& params, DATUMPOINT* pPts, int nPts) {
     double dX = params.dX, dY = params.dY, dZ = params.dZ;
     double a = params.MajorRadius, f = params.Flattening;
     double at = wgs.a, ft = wgs.f;
-    if (params.bInverse) {
+    if (FlagByte(params.bInverse) != 0) {
         dX = -dX;
         dY = -dY;
         dZ = -dZ;
@@ -80,7 +81,7 @@ bool BursaWolfLeg(const DATUM2WGS84& params, DATUMPOINT* pPts, int nPts) {
     double k = 1.0 + params.Scale * 1e-6;
     double a = params.MajorRadius, f = params.Flattening; // geodetic to geocentric
     double at = wgs.a, ft = wgs.f;                        // geocentric to geodetic
-    if (params.bInverse) {
+    if (FlagByte(params.bInverse) != 0) {
         tX = -tX;
         tY = -tY;
         tZ = -tZ;

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "frame/flagbyte.h"
 #include "qvproj/proj.h"
 
 namespace QVProj {
@@ -12,14 +13,6 @@ namespace QVProj {
 struct ProjHandle {
     PROJDATA data;
 };
-
-// The byte of a one-byte flag of a host's record: hosts may store any value
-// there, so it is read as a byte, never loaded as a bool.
-inline unsigned char FlagByte(const bool& flag) {
-    unsigned char c;
-    std::memcpy(&c, &flag, 1);
-    return c;
-}
 
 // Writes the record dump to the debug log (nothing for a null record).
 void DumpProjData(const PROJDATA* pData);

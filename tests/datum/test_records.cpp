@@ -285,6 +285,11 @@ TEST(DatumConvert, UserDefinedDestinationUsesTheCallersDirection) {
     CDatumTransform(&back).Convert(&d, 1);
     EXPECT_EQ(+c.Lon, +d.Lon);
     EXPECT_EQ(+c.Lat, +d.Lat);
+    // Hosts may store any byte in a flag: 2 counts as set.
+    std::memset(&user.DstParams.bInverse, 2, 1);
+    DATUMPOINT f{-100, 40};
+    CDatumTransform(&user).Convert(&f, 1);
+    EXPECT_EQ(+f.Lat, +c.Lat);
     user.DstParams.bInverse = false;
     DATUMPOINT e{-100, 40};
     CDatumTransform(&user).Convert(&e, 1);
