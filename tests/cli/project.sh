@@ -42,5 +42,8 @@ check no-projection "give exactly one of --type, --utm and --zone" "$Q" fwd
 check malformed "line 2: cannot read a point from 'oops'" bash -c "printf '1 1\noops\n2 2\n' | '$Q' fwd --type 1"
 check_exit malformed-goes-on 0 bash -c "printf '1 1\noops\n2 2\n' | '$Q' fwd --type 1"
 check_exit malformed-strict 1 bash -c "printf '1 1\noops\n2 2\n' | '$Q' fwd --type 1 --strict"
+check no-module "Albers Equal Area Conic: the library could not convert these points" \
+  bash -c "echo '15 45' | '$Q' fwd --type 2 --lat1 30 --lat2 40"
+check_exit no-module-exit 1 bash -c "echo '15 45' | '$Q' fwd --type 2 --lat1 30 --lat2 40"
 for sub in fwd inv; do check_exit "help-$sub" 0 "$Q" "$sub" --help; done
 finish "projection CLI"

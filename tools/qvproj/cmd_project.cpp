@@ -34,7 +34,11 @@ void Run(const Options& o, bool forward) {
     qvcli::StreamPoints(
         o.files, options,
         [&](PROJPOINT* pts, int n) {
-            return forward ? projector.Forward(pts, n) : projector.Inverse(pts, n);
+            if (forward ? projector.Forward(pts, n) : projector.Inverse(pts, n)) return true;
+            char name[64];
+            ProjGetProjectionInfo(d.Type, name);
+            qvcli::Fail(std::string(name) + ": the library could not convert these points "
+                                            "(with QVPROJLOG set, the debug log says why)");
         },
         std::cout);
 }
