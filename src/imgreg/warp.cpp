@@ -49,6 +49,51 @@ void CWarpModel::Normalize(const RPoints& src) {
     }
 }
 
+// ------------------------------------------------ polynomial terms
+
+namespace {
+
+constexpr int kMaxTerms = 6;
+
+void Terms(double u, double v, double* t) {
+    t[0] = 1.0;
+    t[1] = u;
+    t[2] = v;
+    t[3] = u * v;
+    t[4] = u * u;
+    t[5] = v * v;
+}
+
+} // namespace
+
+bool CWarpModel::FitTerms(const RPoints& dst, int nTerms, RMatrix& coeffs) const {
+    const int n = NormX.Count();
+    RMatrix M(n, nTerms), B(n, 2);
+    double t[kMaxTerms];
+    for (int i = 0; i < n; ++i) {
+        Terms(NormX(i), NormY(i), t);
+        for (int k = 0; k < nTerms; ++k) M(i, k) = t[k];
+        B(i, 0) = dst[static_cast<std::size_t>(i)].x;
+        B(i, 1) = dst[static_cast<std::size_t>(i)].y;
+    }
+    coeffs.Resize(nTerms, 2);
+    if (LeastSquares(M, coeffs, B)) return true;
+    coeffs.Resize(0, 0);
+    return false;
+}
+
+RPoint CWarpModel::EvalTerms(const RMatrix& coeffs, int nTerms, double u, double v) {
+    double t[kMaxTerms];
+    Terms(u, v, t);
+    const double* c = coeffs.Data();
+    double x = c[0], y = c[1];
+    for (int k = 1; k < nTerms; ++k) {
+        x += c[2 * k] * t[k];
+        y += c[2 * k + 1] * t[k];
+    }
+    return RPoint(x, y);
+}
+
 // ------------------------------------------------------ radial splines
 
 double CThinPlateSplineWarp::Kernel(double dx, double dy) const {
@@ -160,27 +205,13 @@ bool CInverseDistanceWarp::Fit(const RPoints& src, const RPoints& dst) {
     const int n = Count(src);
     if (n < kWarpChain[WarpInverseDistanceSquared].minPairs) return false;
     Normalize(src);
-    RMatrix M(n, 3), B(n, 2);
-    for (int i = 0; i < n; ++i) {
-        M(i, 0) = 1.0;
-        M(i, 1) = NormX(i);
-        M(i, 2) = NormY(i);
-        B(i, 0) = dst[static_cast<std::size_t>(i)].x;
-        B(i, 1) = dst[static_cast<std::size_t>(i)].y;
-    }
-    Trend.Resize(3, 2);
-    if (!LeastSquares(M, Trend, B)) {
-        Trend.Resize(0, 0);
-        return false;
-    }
+    if (!FitTerms(dst, 3, Trend)) return false;
     ResidualX.Resize(n);
     ResidualY.Resize(n);
     for (int i = 0; i < n; ++i) {
-        double u = NormX(i), v = NormY(i);
-        ResidualX(i) =
-            dst[static_cast<std::size_t>(i)].x - (Trend(0, 0) + Trend(1, 0) * u + Trend(2, 0) * v);
-        ResidualY(i) =
-            dst[static_cast<std::size_t>(i)].y - (Trend(0, 1) + Trend(1, 1) * u + Trend(2, 1) * v);
+        const RPoint trend = EvalTerms(Trend, 3, NormX(i), NormY(i));
+        ResidualX(i) = dst[static_cast<std::size_t>(i)].x - trend.x;
+        ResidualY(i) = dst[static_cast<std::size_t>(i)].y - trend.y;
     }
     return true;
 }
@@ -193,9 +224,8 @@ RPoint CInverseDistanceWarp::Transform(const RPoint& p) const {
     if (!ok) return p;
     const double u = (p.x - CenterX) / Scale;
     const double v = (p.y - CenterY) / Scale;
-    const double* t = Trend.Data();
-    const double tx = t[0] + t[2] * u + t[4] * v;
-    const double ty = t[1] + t[3] * u + t[5] * v;
+    const RPoint trend = EvalTerms(Trend, 3, u, v);
+    const double tx = trend.x, ty = trend.y;
     const double* nu = NormX.Data();
     const double* nv = NormY.Data();
     const double* rx = ResidualX.Data();
@@ -216,24 +246,9 @@ RPoint CInverseDistanceWarp::Transform(const RPoint& p) const {
 
 bool CPolynomial2Warp::Fit(const RPoints& src, const RPoints& dst) {
     bool ok = false;
-    const int n = Count(src);
-    if (SameLength(src, dst) && n >= kWarpChain[WarpPolynomial2].minPairs) {
+    if (SameLength(src, dst) && Count(src) >= kWarpChain[WarpPolynomial2].minPairs) {
         Normalize(src);
-        RMatrix M(n, 6), B(n, 2);
-        for (int i = 0; i < n; ++i) {
-            double u = NormX(i), v = NormY(i);
-            M(i, 0) = 1.0;
-            M(i, 1) = u;
-            M(i, 2) = v;
-            M(i, 3) = u * v;
-            M(i, 4) = u * u;
-            M(i, 5) = v * v;
-            B(i, 0) = dst[static_cast<std::size_t>(i)].x;
-            B(i, 1) = dst[static_cast<std::size_t>(i)].y;
-        }
-        Coeffs.Resize(6, 2);
-        ok = LeastSquares(M, Coeffs, B);
-        if (!ok) Coeffs.Resize(0, 0);
+        ok = FitTerms(dst, 6, Coeffs);
     }
     NormX.Resize(0);
     NormY.Resize(0);
@@ -244,34 +259,14 @@ RPoint CPolynomial2Warp::Transform(const RPoint& p) const {
     bool ok = Coeffs.Rows() == 6 && Coeffs.Cols() == 2;
     Verify(ok);
     if (!ok) return p;
-    const double u = (p.x - CenterX) / Scale;
-    const double v = (p.y - CenterY) / Scale;
-    const double t[6] = {1.0, u, v, u * v, u * u, v * v};
-    const double* c = Coeffs.Data();
-    double x = 0.0, y = 0.0;
-    for (int k = 0; k < 6; ++k) {
-        x += c[2 * k] * t[k];
-        y += c[2 * k + 1] * t[k];
-    }
-    return RPoint(x, y);
+    return EvalTerms(Coeffs, 6, (p.x - CenterX) / Scale, (p.y - CenterY) / Scale);
 }
 
 bool CAffineWarp::Fit(const RPoints& src, const RPoints& dst) {
     bool ok = false;
-    const int n = Count(src);
-    if (SameLength(src, dst) && n >= kWarpChain[WarpAffine].minPairs) {
+    if (SameLength(src, dst) && Count(src) >= kWarpChain[WarpAffine].minPairs) {
         Normalize(src);
-        RMatrix M(n, 3), B(n, 2);
-        for (int i = 0; i < n; ++i) {
-            M(i, 0) = 1.0;
-            M(i, 1) = NormX(i);
-            M(i, 2) = NormY(i);
-            B(i, 0) = dst[static_cast<std::size_t>(i)].x;
-            B(i, 1) = dst[static_cast<std::size_t>(i)].y;
-        }
-        Coeffs.Resize(3, 2);
-        ok = LeastSquares(M, Coeffs, B);
-        if (!ok) Coeffs.Resize(0, 0);
+        ok = FitTerms(dst, 3, Coeffs);
     }
     NormX.Resize(0);
     NormY.Resize(0);
@@ -282,10 +277,7 @@ RPoint CAffineWarp::Transform(const RPoint& p) const {
     bool ok = Coeffs.Rows() == 3 && Coeffs.Cols() == 2;
     Verify(ok);
     if (!ok) return p;
-    const double u = (p.x - CenterX) / Scale;
-    const double v = (p.y - CenterY) / Scale;
-    const double* c = Coeffs.Data();
-    return RPoint(c[0] + c[2] * u + c[4] * v, c[1] + c[3] * u + c[5] * v);
+    return EvalTerms(Coeffs, 3, (p.x - CenterX) / Scale, (p.y - CenterY) / Scale);
 }
 
 bool CSimilarityWarp::Fit(const RPoints& src, const RPoints& dst) {

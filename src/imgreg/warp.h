@@ -29,6 +29,13 @@ protected:
     CWarpModel() = default;
     CWarpModel(const CWarpModel&) = default;
     CWarpModel& operator=(const CWarpModel&) = default;
+
+    // Least-squares fit of the first nTerms of the terms 1, u, v, uv, u^2, v^2
+    // of the normalised sources (Normalize first) to the destinations; coeffs
+    // becomes nTerms x 2 on success and empty on failure.
+    bool FitTerms(const RPoints& dst, int nTerms, RMatrix& coeffs) const;
+    // The fitted terms at normalised (u, v), summed in term order.
+    static RPoint EvalTerms(const RMatrix& coeffs, int nTerms, double u, double v);
 };
 
 // Radial basis interpolation with an affine part: K w + P'a = b, P w = 0.
