@@ -33,5 +33,6 @@ check save-builtin "built-in datum name" "$Q" custom-datum save Tokyo --method n
 check_exit delete 0 "$Q" custom-datum delete "My a=b,c" --profile "$P"
 check_exit delete-again 1 "$Q" custom-datum delete "My a=b,c" --profile "$P"
 check kept "keep=1" cat "$P"
+check alias-wgs84 $'-100.000417609\t40.000009468' bash -c "printf -- '-100 40\n' | '$Q' datum --from 'NAD 1927 - CONUS' --to wgs84"
 for sub in datum datums custom-datum; do check_exit "help-$sub" 0 "$Q" "$sub" --help; done
 finish "datum CLI"

@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -70,6 +71,15 @@ std::string JsonNumber(double v) {
         if (std::strtod(buf, nullptr) == v) break;
     }
     return buf;
+}
+
+bool SameName(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
 }
 
 bool ParseDouble(const std::string& text, double& value) {

@@ -31,6 +31,9 @@ void SetupAll(CLI::App& app);
 std::string JsonString(const std::string& s);
 std::string JsonNumber(double v);
 
+// ASCII case-insensitive equality of two names.
+bool SameName(const std::string& a, const std::string& b);
+
 // Strict number parsing for option values and text input.
 bool ParseDouble(const std::string& text, double& value);
 bool ParseInt(const std::string& text, int& value);

@@ -103,7 +103,24 @@ struct Side {
     bool fromOptions = false;
 };
 
-// A datum given by number, catalogue name, custom name or "user".
+// Short names GIS users type for the catalogue's most used datums.
+struct Alias {
+    const char* shortName;
+    const char* catalogueName;
+};
+constexpr Alias kAliases[] = {
+    {"WGS84", "World Geodetic System 1984"}, {"WGS 84", "World Geodetic System 1984"},
+    {"WGS72", "World Geodetic System 1972"}, {"WGS 72", "World Geodetic System 1972"},
+    {"NAD83", "North American Datum 1983"},  {"NAD 83", "North American Datum 1983"},
+};
+
+bool FromAlias(const std::string& text, DatumType& d) {
+    for (const Alias& a : kAliases)
+        if (qvcli::SameName(a.shortName, text)) return DatGetDatumFromName(&d, a.catalogueName);
+    return false;
+}
+
+// A datum given by number, catalogue name (or a short alias), custom name or "user".
 Side ResolveDatum(const std::string& text, const std::string& profile, const ParamOptions& o,
                   bool destination) {
     Side s;
@@ -112,7 +129,7 @@ Side ResolveDatum(const std::string& text, const std::string& profile, const Par
     if (qvcli::ParseInt(text, n)) {
         if (n < 0 || n > DatLastCatalogue) qvcli::Fail("datum number " + text + " is not 0 to 236");
         s.datum = static_cast<DatumType>(n);
-    } else if (DatGetDatumFromName(&d, text.c_str())) {
+    } else if (DatGetDatumFromName(&d, text.c_str()) || FromAlias(text, d)) {
         s.datum = d;
     } else if (text == "user") {
         s.datum = DatUserDefined;

@@ -10,15 +10,6 @@ using namespace QVProj;
 namespace qvcli {
 namespace {
 
-bool EqualsName(const char* a, const std::string& b) {
-    size_t i = 0;
-    for (; a[i] != '\0' && i < b.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return a[i] == '\0' && i == b.size();
-}
-
 double Number(const std::string& name, const std::string& text) {
     double v = 0;
     if (!ParseDouble(text, v)) Fail("invalid number for --" + name + ": '" + text + "'");
@@ -37,7 +28,7 @@ ProjType TypeFrom(const std::string& text) {
     for (int t = 0; t < ProjNumProjections(); ++t) {
         char name[128];
         ProjGetProjectionInfo(static_cast<ProjType>(t), name);
-        if (EqualsName(name, text)) return static_cast<ProjType>(t);
+        if (SameName(name, text)) return static_cast<ProjType>(t);
     }
     Fail("unknown projection type '" + text + "' (see qvproj projections)");
 }
