@@ -45,5 +45,12 @@ check_exit malformed-strict 1 bash -c "printf '1 1\noops\n2 2\n' | '$Q' fwd --ty
 check no-module "Albers Equal Area Conic: the library could not convert these points" \
   bash -c "echo '15 45' | '$Q' fwd --type 2 --lat1 30 --lat2 40"
 check_exit no-module-exit 1 bash -c "echo '15 45' | '$Q' fwd --type 2 --lat1 30 --lat2 40"
+# Streaming across conversion blocks: order, comments and pass-through kept.
+big=$(mktemp)
+awk 'BEGIN { for (i = 1; i <= 10000; i++) { if (i % 997 == 0) print "# mark " i; print (i % 360) - 180, (i % 170) - 85, "id" i } }' > "$big"
+check_exact stream-lines "$(wc -l < "$big")" bash -c "'$Q' fwd --type 0 '$big' | wc -l"
+check_exact stream-order "$(sed -n '9000,9003p' "$big" | awk '{ if ($1 == "#") print; else printf "%.6f\t%.6f\t%s\n", $1, $2, $3 }')" \
+  bash -c "'$Q' fwd --type 0 '$big' | sed -n '9000,9003p'"
+rm -f "$big"
 for sub in fwd inv; do check_exit "help-$sub" 0 "$Q" "$sub" --help; done
 finish "projection CLI"
