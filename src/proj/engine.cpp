@@ -23,6 +23,15 @@ inline bool IsBad(double v) {
     return !std::isfinite(v);
 }
 
+// A point with a coordinate that is not finite gets the marker in both;
+// true when it did.
+inline bool MarkIfBad(PROJPOINT& p) {
+    if (!IsBad(p.x) && !IsBad(p.y)) return false;
+    p.x = UNPLOTTABLE;
+    p.y = UNPLOTTABLE;
+    return true;
+}
+
 // The record of a conversion: a copy of the handle with its zone expanded
 // and its angles in radians.
 bool MakeWorkRecord(const ProjHandle* hProj, PROJDATA& work) {
@@ -194,9 +203,7 @@ bool ProjForward(HPROJ hProj, PROJPOINT* pPts, int nPts) {
     const bool convert = row != nullptr;
     for (int i = 0; i < nPts; ++i) {
         PROJPOINT& p = pPts[i];
-        if (IsBad(p.x) || IsBad(p.y)) {
-            p.x = UNPLOTTABLE;
-            p.y = UNPLOTTABLE;
+        if (MarkIfBad(p)) {
             marked = true;
             continue;
         }
@@ -221,9 +228,7 @@ bool ProjForward(HPROJ hProj, PROJPOINT* pPts, int nPts) {
     const bool shift = xOrg != 0.0 || yOrg != 0.0, scaled = scale != 1.0;
     for (int i = 0; i < nPts; ++i) {
         PROJPOINT& p = pPts[i];
-        if (IsBad(p.x) || IsBad(p.y)) {
-            p.x = UNPLOTTABLE;
-            p.y = UNPLOTTABLE;
+        if (MarkIfBad(p)) {
             marked = true;
             continue;
         }
@@ -259,9 +264,7 @@ bool ProjInverse(HPROJ hProj, PROJPOINT* pPts, int nPts) {
     const bool shift = xOrg != 0.0 || yOrg != 0.0, scaled = scale != 1.0;
     for (int i = 0; i < nPts; ++i) {
         PROJPOINT& p = pPts[i];
-        if (IsBad(p.x) || IsBad(p.y)) {
-            p.x = UNPLOTTABLE;
-            p.y = UNPLOTTABLE;
+        if (MarkIfBad(p)) {
             marked = true;
             continue;
         }
@@ -287,9 +290,7 @@ bool ProjInverse(HPROJ hProj, PROJPOINT* pPts, int nPts) {
     marked = work.iResult == 1;
     for (int i = 0; i < nPts; ++i) {
         PROJPOINT& p = pPts[i];
-        if (IsBad(p.x) || IsBad(p.y)) {
-            p.x = UNPLOTTABLE;
-            p.y = UNPLOTTABLE;
+        if (MarkIfBad(p)) {
             marked = true;
             continue;
         }
