@@ -7,19 +7,12 @@
 #include <limits>
 
 #include "qvproj/datum.h"
+#include "xform.h"
 #include "reports.h"
 
 using namespace QVProj;
 
 namespace {
-
-DATUMXFORM Catalogue(int src, int dst) {
-    DATUMXFORM x;
-    std::memset(&x, 0, sizeof x);
-    x.SrcDatum = static_cast<DatumType>(src);
-    x.DstDatum = static_cast<DatumType>(dst);
-    return x;
-}
 
 DATUM2WGS84 UserBursa() {
     DATUM2WGS84 p;

@@ -12,18 +12,11 @@
 #include "proj/ellipsoids.h"
 #include "proj_reference.h"
 #include "qvproj/datum.h"
+#include "xform.h"
 
 using namespace QVProj;
 
 namespace {
-
-DATUMXFORM Catalogue(int src, int dst) {
-    DATUMXFORM x;
-    std::memset(&x, 0, sizeof x);
-    x.SrcDatum = static_cast<DatumType>(src);
-    x.DstDatum = static_cast<DatumType>(dst);
-    return x;
-}
 
 DATUMPOINT Convert(int src, int dst, double lon, double lat) {
     DATUMXFORM x = Catalogue(src, dst);
