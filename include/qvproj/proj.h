@@ -195,6 +195,35 @@ QVPROJ_API bool DegreesToLatLon(char* pBuffer, double degrees, int flags, char d
 
 // --- Parameter metadata ---------------------------------------------------
 
+// Parameter numbers of ProjEnumParam, ProjParamInfo, ProjGetParam and
+// ProjSetParam; PP_END ends a type's list.
+enum ProjParam : int {
+    PP_END = 0,
+    PP_TYPE = 1,
+    PP_SCALE,
+    PP_XORG,
+    PP_YORG,
+    PP_LAT0,
+    PP_LON0,
+    PP_LAT1,
+    PP_LAT2,
+    PP_LAT3,
+    PP_LON1,
+    PP_LON2,
+    PP_LON3,
+    PP_K0,
+    PP_SOUTH,
+    PP_ZONE,
+    PP_USEALPHA,
+    PP_ALPHA,
+    PP_ROTATE,
+    PP_UOFFSET,
+    PP_ELLIPSOID,
+    PP_MAJORRADIUS,
+    PP_FLATTENING
+};
+
+
 QVPROJ_API int ProjNumParams(ProjType type);
 QVPROJ_API int ProjEnumParam(ProjType type, int index);
 QVPROJ_API bool ProjUsesParam(ProjType type, int param);

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "datum/exepath.h"
+#include "platform/exepath.h"
 #include "datum/legs.h"
 #include "frame/report.h"
 

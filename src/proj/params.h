@@ -9,33 +9,6 @@
 
 namespace QVProj {
 
-// Parameter numbers.
-enum ProjParam : int {
-    PP_END = 0,
-    PP_TYPE = 1,
-    PP_SCALE,
-    PP_XORG,
-    PP_YORG,
-    PP_LAT0,
-    PP_LON0,
-    PP_LAT1,
-    PP_LAT2,
-    PP_LAT3,
-    PP_LON1,
-    PP_LON2,
-    PP_LON3,
-    PP_K0,
-    PP_SOUTH,
-    PP_ZONE,
-    PP_USEALPHA,
-    PP_ALPHA,
-    PP_ROTATE,
-    PP_UOFFSET,
-    PP_ELLIPSOID,
-    PP_MAJORRADIUS,
-    PP_FLATTENING
-};
-
 struct ParamRow {
     int number;
     const char* name;

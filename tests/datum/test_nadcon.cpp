@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <string>
 
-#include "datum/exepath.h"
+#include "platform/exepath.h"
 #include "datum/legs.h"
 #include "datum/nadcon.h"
 #include "qvproj/datum.h"

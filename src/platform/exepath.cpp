@@ -1,5 +1,5 @@
 // The executable's directory and case-insensitive file lookup.
-#include "datum/exepath.h"
+#include "platform/exepath.h"
 
 #include <filesystem>
 #include <system_error>

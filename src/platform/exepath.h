@@ -1,7 +1,7 @@
 // Where the library looks for its data files: the directory of the running
 // executable, then the directory named by QVPROJ_DATA.
-#ifndef QVPROJ_DATUM_EXEPATH_H
-#define QVPROJ_DATUM_EXEPATH_H
+#ifndef QVPROJ_PLATFORM_EXEPATH_H
+#define QVPROJ_PLATFORM_EXEPATH_H
 
 #include <string>
 
