@@ -38,21 +38,22 @@ bool InRange(double v, double lo, double hi) {
 // Checks one DATUM2WGS84; code 0 when valid.
 CheckFailure CheckSide(const DATUM2WGS84& p) {
     const int m = p.Method;
-    if (m < DatMethodNone || m > DatMethodMRE || m == 4) return {3, 20262};
+    if (m < DatMethodNone || m > DatMethodMRE || m == 4) return {3, QVERR_DATUM_METHOD};
     if (m == DatMethodNone || m == DatMethodNadcon || m == DatMethodMRE) return {0, 0};
-    if (p.Ellipsoid < ET_USER_DEFINED || p.Ellipsoid > ET_UNIT_SPHERE) return {4, 20263};
+    if (p.Ellipsoid < ET_USER_DEFINED || p.Ellipsoid > ET_UNIT_SPHERE)
+        return {4, QVERR_DATUM_ELLIPSOID};
     if (p.Ellipsoid == ET_USER_DEFINED) {
-        if (!(p.MajorRadius > 0.0)) return {13, 20249};
-        if (!(p.Flattening >= 0.0) || !(p.Flattening < 1.0)) return {14, 20250};
+        if (!(p.MajorRadius > 0.0)) return {13, QVERR_RADIUS};
+        if (!(p.Flattening >= 0.0) || !(p.Flattening < 1.0)) return {14, QVERR_FLATTENING};
     }
-    if (!InRange(p.PrimeMeridian, -180.0, 180.0)) return {5, 20264};
-    if (!InRange(p.dX, -kMaxShift, kMaxShift)) return {6, 20265};
-    if (!InRange(p.dY, -kMaxShift, kMaxShift)) return {7, 20266};
-    if (!InRange(p.dZ, -kMaxShift, kMaxShift)) return {8, 20267};
+    if (!InRange(p.PrimeMeridian, -180.0, 180.0)) return {5, QVERR_PRIME_MERIDIAN};
+    if (!InRange(p.dX, -kMaxShift, kMaxShift)) return {6, QVERR_SHIFT_X};
+    if (!InRange(p.dY, -kMaxShift, kMaxShift)) return {7, QVERR_SHIFT_Y};
+    if (!InRange(p.dZ, -kMaxShift, kMaxShift)) return {8, QVERR_SHIFT_Z};
     if (m == DatMethodMolodensky) return {0, 0};
-    if (!InRange(p.rX, -3600.0, 3600.0)) return {9, 20268};
-    if (!InRange(p.rY, -3600.0, 3600.0)) return {10, 20269};
-    if (!InRange(p.rZ, -3600.0, 3600.0)) return {11, 20270};
+    if (!InRange(p.rX, -3600.0, 3600.0)) return {9, QVERR_ROTATION_X};
+    if (!InRange(p.rY, -3600.0, 3600.0)) return {10, QVERR_ROTATION_Y};
+    if (!InRange(p.rZ, -3600.0, 3600.0)) return {11, QVERR_ROTATION_Z};
     return {0, 0};
 }
 
@@ -114,9 +115,9 @@ int DatCheckParams(const DATUMXFORM* pXform, char* pText, bool bReport) {
         return 998;
     }
     if (pXform->SrcDatum < DatUserDefined || pXform->SrcDatum > DatLastCatalogue)
-        return Fail(1, 20260, __LINE__, pText, bReport);
+        return Fail(1, QVERR_SRC_DATUM, __LINE__, pText, bReport);
     if (pXform->DstDatum < DatUserDefined || pXform->DstDatum > DatLastCatalogue)
-        return Fail(2, 20261, __LINE__, pText, bReport);
+        return Fail(2, QVERR_DST_DATUM, __LINE__, pText, bReport);
     if (pXform->SrcDatum == DatUserDefined) {
         CheckFailure f = CheckSide(pXform->SrcParams);
         if (f.code) return Fail(f.code, f.error, __LINE__, pText, bReport);

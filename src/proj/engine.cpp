@@ -8,7 +8,7 @@
 #include "frame/report.h"
 #include "proj/ellipsoids.h"
 #include "proj/engine.h"
-#include "proj/projtable.h"
+#include "proj/projtypes.h"
 #include "proj/statezones.h"
 
 namespace QVProj {
@@ -16,6 +16,12 @@ namespace QVProj {
 static constexpr const char* kUnit = "qvProj";
 
 namespace {
+
+// The module operations of a type 0 to 28, or null.
+const ProjModuleOps* ModuleOps(int type) {
+    const ProjTypeRow* row = ProjTypeInfo(type);
+    return row != nullptr ? &row->ops : nullptr;
+}
 
 constexpr double kPi = 3.141592653589793;
 
@@ -179,7 +185,7 @@ static bool ConversionRow(ProjHandle* hProj, PROJDATA& work, bool forward,
     if (!QV_CHECK(IsProjType(hProj->data.Type))) return false;
     if (hProj->data.Type == PT_LATLONG) return true;
     if (!MakeWorkRecord(hProj, work)) return false;
-    row = ProjModuleRow(work.Type);
+    row = ModuleOps(work.Type);
     bool present = row != nullptr && (forward ? row->forward : row->inverse) != nullptr;
     if (!QV_CHECK(present)) {
         row = nullptr;
@@ -308,7 +314,7 @@ bool ProjLLInProjection(HPROJ hProj, const PROJPOINT* pPt) {
     PROJDATA scratch;
     const PROJDATA* record = AnswerRecord(hProj, scratch);
     if (record == nullptr) return false;
-    const ProjModuleOps* row = ProjModuleRow(record->Type);
+    const ProjModuleOps* row = ModuleOps(record->Type);
     if (!QV_CHECK(row != nullptr && row->llInProjection != nullptr)) return false;
     return row->llInProjection(record, pPt);
 }
@@ -321,7 +327,7 @@ bool ProjLLOffsetSplitObject(HPROJ hProj, const PROJPOINT* pPts, unsigned int nP
     PROJDATA scratch;
     const PROJDATA* record = AnswerRecord(hProj, scratch);
     if (record == nullptr) return false;
-    const ProjModuleOps* row = ProjModuleRow(record->Type);
+    const ProjModuleOps* row = ModuleOps(record->Type);
     if (!QV_CHECK(row != nullptr && row->llOffsetSplitObject != nullptr)) return false;
     return row->llOffsetSplitObject(record, pPts, nPts, pLonShift, pLatShift);
 }

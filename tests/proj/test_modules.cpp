@@ -12,12 +12,17 @@
 #include <vector>
 
 #include "proj/modules/module.h"
-#include "proj/projtable.h"
+#include "proj/projtypes.h"
 #include "qvproj/proj.h"
 
 using namespace QVProj;
 
 namespace {
+
+const ProjModuleOps* ProjModuleRow(int type) {
+    const ProjTypeRow* row = ProjTypeInfo(type);
+    return row != nullptr ? &row->ops : nullptr;
+}
 
 PROJDATA Record(int type, double a, double rf, double lat0, double lon0, double lat1 = 0,
                 double lat2 = 0, double k0 = 0) {
