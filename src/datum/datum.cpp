@@ -85,25 +85,14 @@ void DumpXform(const DATUMXFORM& x) {
 
 // Longitude in the open range -360 to +360, latitude folded into -90 to +90.
 inline void Normalise(DATUMPOINT& p) {
-    if (p.Lon != UNPLOTTABLE) p.Lon = std::fmod(p.Lon, 360.0);
-    if (p.Lat != UNPLOTTABLE) {
-        const double t = std::fmod(p.Lat, 180.0);
-        p.Lat = t > 90.0 ? 180.0 - t : (t < -90.0 ? std::fabs(t) - 180.0 : t);
-    }
+    p.Lon = NormaliseLongitude(p.Lon);
+    p.Lat = NormaliseLatitude(p.Lat);
 }
 
 // Marks non-finite points unplottable; true when the point is unplottable.
 inline bool CheckPoint(DATUMPOINT& p) {
     if (!std::isfinite(p.Lon) || !std::isfinite(p.Lat)) p.Lon = p.Lat = UNPLOTTABLE;
     return IsUnplottable(p);
-}
-
-bool SetEllipsoid(DATUM2WGS84& p) {
-    if (p.Ellipsoid != ET_USER_DEFINED) {
-        p.MajorRadius = EllipsoidRadius(p.Ellipsoid);
-        p.Flattening = EllipsoidFlattening(p.Ellipsoid);
-    }
-    return true;
 }
 
 } // namespace

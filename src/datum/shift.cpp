@@ -3,14 +3,9 @@
 
 #include "frame/flagbyte.h"
 #include "datum/legs.h"
-#include "proj/ellipsoids.h"
 
 namespace QVProj {
 namespace {
-
-constexpr double kPi = 3.141592653589793;
-constexpr double kDegToRad = kPi / 180.0;
-constexpr double kRadToDeg = 180.0 / kPi;
 
 double ArcsecToRad(double s) {
     return s / 60.0 / 60.0 * kDegToRad;
@@ -19,7 +14,7 @@ double ArcsecToRad(double s) {
 } // namespace
 
 bool MolodenskyLeg(const DATUM2WGS84& params, DATUMPOINT* pPts, int nPts) {
-    const EllipsoidRow& wgs = kEllipsoids[ET_WGS_84];
+    const EllipsoidAxes& wgs = kWGS84;
     double dX = params.dX, dY = params.dY, dZ = params.dZ;
     double a = params.MajorRadius, f = params.Flattening;
     double at = wgs.a, ft = wgs.f;
@@ -75,7 +70,7 @@ void GeocentricToGeodetic(double a, double f, double X, double Y, double Z, doub
 }
 
 bool BursaWolfLeg(const DATUM2WGS84& params, DATUMPOINT* pPts, int nPts) {
-    const EllipsoidRow& wgs = kEllipsoids[ET_WGS_84];
+    const EllipsoidAxes& wgs = kWGS84;
     double tX = params.dX, tY = params.dY, tZ = params.dZ;
     double wX = ArcsecToRad(params.rX), wY = ArcsecToRad(params.rY), wZ = ArcsecToRad(params.rZ);
     double k = 1.0 + params.Scale * 1e-6;

@@ -6,8 +6,8 @@
 #include <new>
 
 #include "frame/report.h"
-#include "proj/ellipsoids.h"
 #include "proj/engine.h"
+#include "proj/geodesy.h"
 #include "proj/projtypes.h"
 #include "proj/statezones.h"
 
@@ -23,16 +23,10 @@ const ProjModuleOps* ModuleOps(int type) {
     return row != nullptr ? &row->ops : nullptr;
 }
 
-constexpr double kPi = 3.141592653589793;
-
-inline bool IsBad(double v) {
-    return !std::isfinite(v);
-}
-
 // A point with a coordinate that is not finite gets the marker in both;
 // true when it did.
 inline bool MarkIfBad(PROJPOINT& p) {
-    if (!IsBad(p.x) && !IsBad(p.y)) return false;
+    if (std::isfinite(p.x) && std::isfinite(p.y)) return false;
     p.x = UNPLOTTABLE;
     p.y = UNPLOTTABLE;
     return true;
@@ -47,16 +41,15 @@ bool MakeWorkRecord(const ProjHandle* hProj, PROJDATA& work) {
     } else if (work.Type == PT_STATEPLANE83) {
         if (!QV_CHECK(ExpandStateZone1983(&work))) return false;
     }
-    auto radians = [](double degrees) { return degrees * kPi / 180.0; };
-    work.Lat0 = radians(work.Lat0);
-    work.Lon0 = radians(work.Lon0);
-    work.Lat1 = radians(work.Lat1);
-    work.Lat2 = radians(work.Lat2);
-    work.Lat3 = radians(work.Lat3);
-    work.Lon1 = radians(work.Lon1);
-    work.Lon2 = radians(work.Lon2);
-    work.Lon3 = radians(work.Lon3);
-    work.Alpha = radians(work.Alpha);
+    work.Lat0 = Radians(work.Lat0);
+    work.Lon0 = Radians(work.Lon0);
+    work.Lat1 = Radians(work.Lat1);
+    work.Lat2 = Radians(work.Lat2);
+    work.Lat3 = Radians(work.Lat3);
+    work.Lon1 = Radians(work.Lon1);
+    work.Lon2 = Radians(work.Lon2);
+    work.Lon3 = Radians(work.Lon3);
+    work.Alpha = Radians(work.Alpha);
     return true;
 }
 
@@ -82,23 +75,6 @@ bool CheckConversionArgs(ProjHandle* hProj, PROJPOINT* pPts, int nPts) {
 
 } // namespace
 
-// fmod returns a value already smaller than its divisor unchanged, so the
-// call is skipped for those.
-double NormaliseLongitude(double lon) {
-    if (lon == UNPLOTTABLE) return lon;
-    if (IsBad(lon)) return UNPLOTTABLE;
-    return std::fabs(lon) < 360.0 ? lon : std::fmod(lon, 360.0);
-}
-
-double NormaliseLatitude(double lat) {
-    if (lat == UNPLOTTABLE) return lat;
-    if (IsBad(lat)) return UNPLOTTABLE;
-    double r = std::fabs(lat) < 180.0 ? lat : std::fmod(lat, 180.0);
-    if (r > 90.0) return 180.0 - r;
-    if (r < -90.0) return std::fabs(r) - 180.0;
-    return r;
-}
-
 HPROJ ProjCreateProjection(PROJDATA* pData) {
     DebugLog("ProjCreateProjection(pProjData=%p)\n", static_cast<void*>(pData));
     if (pData == nullptr) return nullptr;
@@ -115,8 +91,9 @@ HPROJ ProjCreateProjection(PROJDATA* pData) {
             return nullptr;
         }
         if (IsBuiltInEllipsoid(e)) {
-            pData->MajorRadius = kEllipsoids[e].a;
-            pData->Flattening = kEllipsoids[e].f;
+            const EllipsoidAxes axes = BuiltInEllipsoid(e);
+            pData->MajorRadius = axes.a;
+            pData->Flattening = axes.f;
         } else {
             DebugLog("Have user-defined ellipsoid.\n");
             if (pData->MajorRadius <= 0.0) {
@@ -216,8 +193,8 @@ bool ProjForward(HPROJ hProj, PROJPOINT* pPts, int nPts) {
         if (!convert) continue;
         p.x = NormaliseLongitude(p.x);
         p.y = NormaliseLatitude(p.y);
-        if (p.x != UNPLOTTABLE) p.x = p.x * kPi / 180.0;
-        if (p.y != UNPLOTTABLE) p.y = p.y * kPi / 180.0;
+        if (p.x != UNPLOTTABLE) p.x = Radians(p.x);
+        if (p.y != UNPLOTTABLE) p.y = Radians(p.y);
     }
     hProj->data.iResult = marked ? 1 : 0;
     if (!convert) return ok;
@@ -300,8 +277,8 @@ bool ProjInverse(HPROJ hProj, PROJPOINT* pPts, int nPts) {
             marked = true;
             continue;
         }
-        if (p.x != UNPLOTTABLE) p.x = NormaliseLongitude(p.x * 180.0 / kPi);
-        if (p.y != UNPLOTTABLE) p.y = NormaliseLatitude(p.y * 180.0 / kPi);
+        if (p.x != UNPLOTTABLE) p.x = NormaliseLongitude(Degrees(p.x));
+        if (p.y != UNPLOTTABLE) p.y = NormaliseLatitude(Degrees(p.y));
     }
     hProj->data.iResult = marked ? 1 : 0;
     if (marked) DebugLog("  One or more unplottable points generated.\n");

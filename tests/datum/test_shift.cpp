@@ -34,8 +34,6 @@ DATUM2WGS84 LegParams(int datum, bool inverse) {
     return p;
 }
 
-constexpr double kPi = 3.141592653589793;
-
 // The Molodensky point formulas written out literally, every constant
 // derived per point.
 void LiteralMolodensky(const DATUM2WGS84& prm, DATUMPOINT& p) {

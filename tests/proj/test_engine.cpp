@@ -10,6 +10,7 @@
 
 #include "engine_fixture.h"
 #include "proj/engine.h"
+#include "proj/geodesy.h"
 #include "proj/statezones.h"
 
 using namespace QVProj;

@@ -65,10 +65,10 @@ bool Unplottable(const PROJPOINT& p) {
 
 // The module's own work record: angles in radians.
 PROJDATA Work(PROJDATA d) {
-    d.Lat0 = mod::Radians(d.Lat0);
-    d.Lon0 = mod::Radians(d.Lon0);
-    d.Lat1 = mod::Radians(d.Lat1);
-    d.Lat2 = mod::Radians(d.Lat2);
+    d.Lat0 = Radians(d.Lat0);
+    d.Lon0 = Radians(d.Lon0);
+    d.Lat1 = Radians(d.Lat1);
+    d.Lat2 = Radians(d.Lat2);
     d.iResult = 0;
     return d;
 }
@@ -270,15 +270,15 @@ TEST(Mercator, PolesAndScale) {
         EXPECT_FALSE(Unplottable(p));
         EXPECT_EQ(ProjResult(h.h), 0);
     }
-    const double R = 6370997, lat = 40 * mod::kPi / 180;
+    const double R = 6370997, lat = 40 * kPi / 180;
     Handle h0(Record(1, R, 0, 0, 0));
     PROJPOINT p = h0.Fwd(30, 40);
-    EXPECT_DOUBLE_EQ(p.x, R * 30 * mod::kPi / 180);
+    EXPECT_DOUBLE_EQ(p.x, R * 30 * kPi / 180);
     EXPECT_DOUBLE_EQ(p.y, R * std::log(std::tan(mod::kQuarterPi + lat / 2)));
     Handle h45(Record(1, R, 0, 45, 0));
     PROJPOINT q = h45.Fwd(30, 40);
-    EXPECT_NEAR(q.x, p.x * std::cos(mod::kPi / 4), 1e-6);
-    EXPECT_NEAR(q.y, p.y * std::cos(mod::kPi / 4), 1e-6);
+    EXPECT_NEAR(q.x, p.x * std::cos(kPi / 4), 1e-6);
+    EXPECT_NEAR(q.y, p.y * std::cos(kPi / 4), 1e-6);
 }
 
 TEST(Mercator, MarkedPointsAreSkipped) {
@@ -375,14 +375,14 @@ TEST(TransverseMercator, SphereGuards) {
     EXPECT_DOUBLE_EQ(p.y, R * k0 * mod::kHalfPi);
     PROJPOINT c = h.Fwd(0, 40);
     EXPECT_EQ(c.x, 0);
-    EXPECT_DOUBLE_EQ(c.y, R * k0 * mod::Radians(40));
+    EXPECT_DOUBLE_EQ(c.y, R * k0 * Radians(40));
 }
 
 TEST(TransverseMercator, EllipsoidPoleAndCentralMeridian) {
     const double a = 6378137, f = 1 / 298.257223563, k0 = 0.9996;
     const mod::MeridianDistance M(a, 2 * f - f * f);
     Handle h(Record(17, a, 298.257223563, 30, 10, 0, 0, k0));
-    const double M0 = M(mod::Radians(30));
+    const double M0 = M(Radians(30));
     for (double lon : {-170.0, 10.0, 77.0}) {
         PROJPOINT p = h.Fwd(lon, 90);
         EXPECT_EQ(p.x, 0);
@@ -390,7 +390,7 @@ TEST(TransverseMercator, EllipsoidPoleAndCentralMeridian) {
     }
     PROJPOINT c = h.Fwd(10, 50);
     EXPECT_EQ(c.x, 0);
-    EXPECT_NEAR(c.y, k0 * (M(mod::Radians(50)) - M0), 1e-8);
+    EXPECT_NEAR(c.y, k0 * (M(Radians(50)) - M0), 1e-8);
     // Gauss-Kruger computes exactly as Transverse Mercator.
     PROJDATA gk = Record(18, a, 298.257223563, 30, 10, 0, 0, k0);
     Handle g(gk);
@@ -535,7 +535,7 @@ TEST(Modules, HoistedConstantsMatchPerPointFormulas) {
     PROJDATA merc = Work(Record(1, 6378206.4, 294.9786982, -35, 10));
     PROJDATA lcc = Work(Record(5, 6378137, wgsRf, 23, -96, 33, 45));
     for (int i = 0; i < 200; ++i) {
-        double lat = mod::Radians(-80 + 0.8 * i), dlon = mod::Radians(-3 + 0.03 * i);
+        double lat = Radians(-80 + 0.8 * i), dlon = Radians(-3 + 0.03 * i);
         PROJPOINT p{tm.Lon0 + dlon, lat};
         ASSERT_TRUE(ProjModuleRow(17)->forward(&tm, &p, 1));
         PROJPOINT want = TMercForwardPerPoint(tm, tm.Lon0 + dlon, lat);

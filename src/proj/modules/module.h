@@ -18,6 +18,7 @@
 #include <cmath>
 
 #include "frame/report.h"
+#include "proj/geodesy.h"
 #include "qvproj/proj.h"
 
 namespace QVProj {
@@ -55,7 +56,6 @@ struct ProjModuleOps {
 
 namespace mod {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kHalfPi = 1.5707963267948966;
 constexpr double kQuarterPi = 0.7853981633974483;
 constexpr double kTwoPi = 6.283185307179586;
@@ -71,13 +71,8 @@ constexpr double kExpBase = 2.71828;
 // Iteration limit of the latitude iterations.
 constexpr int kMaxIterations = 500;
 
-// Degrees to radians as LLInProjection and the engine convert them.
-inline double Radians(double degrees) {
-    return degrees * kPi / 180.0;
-}
-
-inline bool IsMarked(const PROJPOINT& p) {
-    return p.x == UNPLOTTABLE || p.y == UNPLOTTABLE;
+inline bool IsUnplottable(const PROJPOINT& p) {
+    return QVProj::IsUnplottable(p.x, p.y);
 }
 
 // Marks a point that cannot be converted and records it in the work record.

@@ -95,7 +95,7 @@ bool Forward(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
         const SphereCone cone(pWork);
         for (int i = 0; i < nPts; ++i) {
             PROJPOINT& p = pPts[i];
-            if (IsMarked(p)) continue;
+            if (IsUnplottable(p)) continue;
             double tn = cone.bad ? 0.0 : std::pow(TanHalf(p.y), cone.n);
             if (cone.bad || tn == 0.0) {
                 MarkUnplottable(pWork, p);
@@ -113,7 +113,7 @@ bool Forward(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
     const double e = cone.e, halfE = e / 2.0;
     for (int i = 0; i < nPts; ++i) {
         PROJPOINT& p = pPts[i];
-        if (IsMarked(p)) continue;
+        if (IsUnplottable(p)) continue;
         // The guards and t(lat) share one sine.
         double lat = p.y, s = std::sin(lat), es = e * s;
         if (cone.bad || 1.0 + es == 0.0 || 1.0 - e * e * (s * s) <= 0.0) {
@@ -139,7 +139,7 @@ bool Inverse(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
         const double invN = 1.0 / cone.n;
         for (int i = 0; i < nPts; ++i) {
             PROJPOINT& p = pPts[i];
-            if (IsMarked(p)) continue;
+            if (IsUnplottable(p)) continue;
             if (t1Zero) {
                 MarkUnplottable(pWork, p);
                 continue;
@@ -163,7 +163,7 @@ bool Inverse(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
     const double e = cone.e, halfE = e / 2.0, invN = 1.0 / cone.n;
     for (int i = 0; i < nPts; ++i) {
         PROJPOINT& p = pPts[i];
-        if (IsMarked(p)) continue;
+        if (IsUnplottable(p)) continue;
         if (cone.bad) {
             MarkUnplottable(pWork, p);
             continue;

@@ -17,7 +17,7 @@ bool Forward(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
         const double cosLat0R = cosLat0 * R;
         for (int i = 0; i < nPts; ++i) {
             PROJPOINT& p = pPts[i];
-            if (IsMarked(p)) continue;
+            if (IsUnplottable(p)) continue;
             double lat = p.y;
             if (std::fabs(lat) >= kPolarLimit) {
                 MarkUnplottable(pWork, p);
@@ -36,7 +36,7 @@ bool Forward(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
     const double halfR = R / 2.0;
     for (int i = 0; i < nPts; ++i) {
         PROJPOINT& p = pPts[i];
-        if (IsMarked(p)) continue;
+        if (IsUnplottable(p)) continue;
         double lat = p.y;
         double s = std::sin(lat);
         if (w <= 0.0 || std::fabs(lat) >= kPolarLimit || 1.0 - s == 0.0 || 1.0 + e * s == 0.0) {
@@ -58,7 +58,7 @@ bool Inverse(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
     if (f == 0.0) {
         for (int i = 0; i < nPts; ++i) {
             PROJPOINT& p = pPts[i];
-            if (IsMarked(p)) continue;
+            if (IsUnplottable(p)) continue;
             double x = p.x, y = p.y;
             p.x = x / cosLat0 / R + lon0;
             p.y = std::atan(std::sinh(y / cosLat0 / R));
@@ -73,7 +73,7 @@ bool Inverse(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
     const double k = w > 0.0 ? cosLat0 / std::sqrt(w) : 0.0;
     for (int i = 0; i < nPts; ++i) {
         PROJPOINT& p = pPts[i];
-        if (IsMarked(p)) continue;
+        if (IsUnplottable(p)) continue;
         if (w <= 0.0) {
             MarkUnplottable(pWork, p);
             continue;

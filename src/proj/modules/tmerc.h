@@ -18,7 +18,7 @@ template <bool kUTM> void TMercForward(PROJDATA* pWork, PROJPOINT* pPts, int nPt
         const double halfRK0 = 0.5 * R * k0, RK0 = R * k0;
         for (int i = 0; i < nPts; ++i) {
             PROJPOINT& p = pPts[i];
-            if (IsMarked(p)) continue;
+            if (IsUnplottable(p)) continue;
             double lat = p.y, dlon = p.x - lon0;
             double B = std::cos(lat) * std::sin(dlon);
             if (B == 1.0) {
@@ -50,7 +50,7 @@ template <bool kUTM> void TMercForward(PROJDATA* pWork, PROJPOINT* pPts, int nPt
     const double c58 = 58.0 * ep2, c330 = 330.0 * ep2;
     for (int i = 0; i < nPts; ++i) {
         PROJPOINT& p = pPts[i];
-        if (IsMarked(p)) continue;
+        if (IsUnplottable(p)) continue;
         double lat = p.y, dlon = p.x - lon0;
         double m = M(lat);
         if (std::fabs(lat) == kHalfPi) {
@@ -85,7 +85,7 @@ template <bool kUTM> void TMercInverse(PROJDATA* pWork, PROJPOINT* pPts, int nPt
         const double RK0 = R * k0;
         for (int i = 0; i < nPts; ++i) {
             PROJPOINT& p = pPts[i];
-            if (IsMarked(p)) continue;
+            if (IsUnplottable(p)) continue;
             if (RK0 == 0.0) {
                 MarkUnplottable(pWork, p);
                 continue;
@@ -117,7 +117,7 @@ template <bool kUTM> void TMercInverse(PROJDATA* pWork, PROJPOINT* pPts, int nPt
     const bool bad = kUTM ? (1.0 + std::sqrt(1.0 - e2) == 0.0) : (k0 == 0.0);
     for (int i = 0; i < nPts; ++i) {
         PROJPOINT& p = pPts[i];
-        if (IsMarked(p)) continue;
+        if (IsUnplottable(p)) continue;
         if (bad) {
             MarkUnplottable(pWork, p);
             continue;
