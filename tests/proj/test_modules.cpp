@@ -558,3 +558,38 @@ TEST(Modules, HoistedConstantsMatchPerPointFormulas) {
         EXPECT_EQ(std::memcmp(&l, &want, sizeof l), 0) << i;
     }
 }
+
+// The shared helpers that the coming modules use: q and its inverse
+// iteration (Albers), the azimuthal inverse skeleton against the
+// orthographic forward on the sphere.
+TEST(ModuleHelpers, LatitudeFromQInvertsQ) {
+    const double f = 1 / 294.9786982, e = mod::Eccentricity(f);
+    for (double deg = -85; deg <= 85; deg += 8.5) {
+        const double phi = Radians(deg);
+        EXPECT_NEAR(mod::LatitudeFromQ(mod::AuthalicQ(phi, e), e), phi, 1.2e-6) << deg;
+    }
+}
+
+TEST(ModuleHelpers, AzimuthalInverseSkeleton) {
+    for (double phi1Deg : {40.0, -65.0, 0.0}) {
+        const double phi1 = Radians(phi1Deg);
+        const mod::AzimuthalInverse skeleton(phi1);
+        for (double latDeg : {-20.0, 10.0, 55.0})
+            for (double dlonDeg : {-60.0, 5.0, 35.0}) {
+                const double lat = Radians(phi1Deg + latDeg / 2), dlon = Radians(dlonDeg);
+                const double cosc = std::sin(phi1) * std::sin(lat) +
+                                    std::cos(phi1) * std::cos(lat) * std::cos(dlon);
+                if (cosc <= 0) continue;
+                const double x = std::cos(lat) * std::sin(dlon);
+                const double y = std::cos(phi1) * std::sin(lat) -
+                                 std::sin(phi1) * std::cos(lat) * std::cos(dlon);
+                const double rho = std::hypot(x, y), sinc = rho, cos_c = std::sqrt(1 - rho * rho);
+                EXPECT_NEAR(skeleton.Latitude(y, rho, sinc, cos_c), lat, 1e-12);
+                EXPECT_NEAR(mod::AzimuthalInverse::Oblique(
+                                x, sinc, skeleton.Denominator(y, rho, sinc, cos_c)),
+                            dlon, 1e-12);
+            }
+    }
+    EXPECT_DOUBLE_EQ(mod::WrapPi(Radians(190)), Radians(-170));
+    EXPECT_DOUBLE_EQ(mod::WrapPi(Radians(-190)), Radians(170));
+}
