@@ -26,6 +26,12 @@ namespace {
 
 const std::string kDataDir = QVPROJ_SOURCE_DIR "/tests/proj/data/";
 
+// A one-byte flag set to the byte a host may store (any value, not only 1).
+void SetFlag(bool& flag, double v) {
+    const unsigned char byte = static_cast<unsigned char>(v);
+    std::memcpy(&flag, &byte, 1);
+}
+
 // A record from "key=value,key=value": type, a, rf (0 or absent: sphere),
 // lat0 ... lon3, k0, alpha, usealpha, rotate, uoffset, wraplon; angles in
 // degrees. The ellipsoid is user defined; Scale is 1.
@@ -61,13 +67,13 @@ bool ParseRecord(const std::string& text, PROJDATA& d) {
         else if (key == "rf")
             d.Flattening = v == 0 ? 0.0 : 1.0 / v;
         else if (key == "usealpha")
-            d.bUseAlpha = v != 0;
+            SetFlag(d.bUseAlpha, v);
         else if (key == "rotate")
-            d.bRotate = v != 0;
+            SetFlag(d.bRotate, v);
         else if (key == "uoffset")
-            d.bUOffset = v != 0;
+            SetFlag(d.bUOffset, v);
         else if (key == "south")
-            d.bSouth = v != 0;
+            SetFlag(d.bSouth, v);
         else if (key == "wraplon")
             d.bWrapLon = static_cast<uint8_t>(v);
         else if (!known)
@@ -185,6 +191,20 @@ void RunCase(const CaseLine& c, int& count) {
         }
         EXPECT_LE(worst, tol);
         std::printf("  %-60s round trip within %.2e deg\n", recordText.c_str(), worst);
+    } else if (kind == "in") {
+        double lon, lat;
+        int want;
+        ASSERT_TRUE(in >> lon >> lat >> want);
+        const PROJPOINT p{lon, lat};
+        EXPECT_EQ(ProjLLInProjection(h.h, &p), want != 0) << lon << " " << lat;
+    } else if (kind == "split") {
+        double a, b, want;
+        ASSERT_TRUE(in >> a >> b >> want);
+        const PROJPOINT pts[2] = {{a, 0}, {b, 0}};
+        double lon = 7, lat = 7;
+        EXPECT_EQ(ProjLLOffsetSplitObject(h.h, pts, 2, &lon, &lat), want != 0);
+        EXPECT_EQ(lon, want);
+        EXPECT_EQ(lat, 0);
     } else {
         ADD_FAILURE() << "unknown case kind " << kind;
     }
