@@ -15,6 +15,11 @@ QV_DECLARE_MODULE(pMerc)
 QV_DECLARE_MODULE(pUTM)
 QV_DECLARE_MODULE(pLambert)
 QV_DECLARE_MODULE(pTMerc)
+QV_DECLARE_MODULE(pPolar)
+QV_DECLARE_MODULE(pOrtho)
+QV_DECLARE_MODULE(pGnom)
+QV_DECLARE_MODULE(pLamAEA)
+QV_DECLARE_MODULE(pAzimuth)
 
 constexpr int kMaxTypeParams = 15;
 
@@ -55,8 +60,16 @@ inline constexpr ProjTypeRow kProjTypes[] = {
      0x2f,
      {QV_COMMON, PP_LON0, PP_LAT0, PP_LAT1, PP_LAT2},
      QV_MODULE_OPS(pLambert, InBand<180>, SplitAntimeridian)},
-    {PT_STEREOGRAPHIC, "Stereographic", 0x1b, {QV_COMMON, PP_K0, PP_LON0, PP_LAT0}, kNoModule},
-    {PT_ORTHOGRAPHIC, "Orthographic", 0x1b, {QV_COMMON, PP_LON0, PP_LAT0}, kNoModule},
+    {PT_STEREOGRAPHIC,
+     "Stereographic",
+     0x1b,
+     {QV_COMMON, PP_K0, PP_LON0, PP_LAT0},
+     QV_MODULE_OPS(pPolar, InHemisphere, SplitNever)},
+    {PT_ORTHOGRAPHIC,
+     "Orthographic",
+     0x1b,
+     {QV_COMMON, PP_LON0, PP_LAT0},
+     QV_MODULE_OPS(pOrtho, InHemisphere, SplitNever)},
     {PT_MOLLWEIDE, "Mollweide", 0x3f, {QV_COMMON, PP_LON0}, kNoModule},
     {PT_STATEPLANE27, "State Plane 1927", 0x3b, {PP_SCALE, PP_ZONE}, kNoModule},
     {PT_STATEPLANE83, "State Plane 1983", 0x3b, {PP_SCALE, PP_ZONE}, kNoModule},
@@ -86,7 +99,7 @@ inline constexpr ProjTypeRow kProjTypes[] = {
      "Lambert Azimuthal Equal Area",
      0x3b,
      {QV_COMMON, PP_LON0, PP_LAT1},
-     kNoModule},
+     QV_MODULE_OPS(pLamAEA, InAlways, SplitNever)},
     {PT_BONNE, "Bonne", 0x1b, {QV_COMMON, PP_LON0, PP_LAT1}, kNoModule},
     {PT_ROBINSON_STERLING, "Robinson-Sterling", 0x3f, {QV_COMMON, PP_LON0}, kNoModule},
     {PT_ECKERT4, "Eckert IV", 0x3f, {QV_COMMON, PP_LON0}, kNoModule},
@@ -101,12 +114,16 @@ inline constexpr ProjTypeRow kProjTypes[] = {
      0x2f,
      {QV_COMMON, PP_LON0, PP_LAT0, PP_LAT1, PP_LAT2},
      kNoModule},
-    {PT_GNOMONIC, "Gnomonic", 0x1b, {QV_COMMON, PP_LON0, PP_LAT1}, kNoModule},
+    {PT_GNOMONIC,
+     "Gnomonic",
+     0x1b,
+     {QV_COMMON, PP_LON0, PP_LAT1},
+     QV_MODULE_OPS(pGnom, InCap<60>, SplitNever)},
     {PT_AZIMUTHAL_EQUIDISTANT,
      "Azimuthal Equidistant",
      0x3f,
      {QV_COMMON, PP_LON0, PP_LAT1},
-     kNoModule},
+     QV_MODULE_OPS(pAzimuth, InCap<170>, SplitNever)},
 };
 
 #undef QV_COMMON

@@ -1,0 +1,101 @@
+// Lambert Azimuthal Equal Area (type 20), sphere only (Flattening is not
+// read): Snyder's formulas (PP 1395, chapter 24), closed form, exact on the
+// sphere. The centre is (Lat1, Lon0); the aspect is polar or equatorial only
+// when Lat1 is exactly 90, -90 or 0 degrees.
+#include "proj/modules/module.h"
+
+namespace QVProj {
+namespace pLamAEA {
+
+static constexpr const char* kUnit = "pLamAEA";
+
+using namespace mod;
+
+namespace {
+
+struct SphereForward {
+    AzimuthalCentre centre;
+    Aspect aspect;
+    double lon0, R, twoR;
+    explicit SphereForward(const PROJDATA& w)
+        : centre(w.Lat1), aspect(AspectOf(w.Lat1, kHalfPi, 0.0)), lon0(w.Lon0), R(w.MajorRadius),
+          twoR(2.0 * w.MajorRadius) {}
+    Outcome operator()(PROJPOINT& p) const {
+        const double lat = p.y, dlon = p.x - lon0, sinLat = std::sin(lat), cosLat = std::cos(lat);
+        const double sinDlon = std::sin(dlon), cosDlon = std::cos(dlon);
+        const double onePlusCosC = 1.0 + centre.CosC(sinLat, cosLat, cosDlon);
+        // The antipode of the centre.
+        if (onePlusCosC <= 0.0) return kUnplottable;
+        switch (aspect) {
+        case kNorthPolar: {
+            const double r = twoR * std::sin(kQuarterPi - lat / 2.0);
+            p.x = r * sinDlon;
+            p.y = -r * cosDlon;
+            break;
+        }
+        case kSouthPolar: {
+            const double r = twoR * std::cos(kQuarterPi - lat / 2.0);
+            p.x = r * sinDlon;
+            p.y = r * cosDlon;
+            break;
+        }
+        case kEquatorial: {
+            const double d = 1.0 + cosLat * cosDlon;
+            if (d <= 0.0) return kUnplottable;
+            const double Rk = R * std::sqrt(2.0 / d);
+            p.x = Rk * cosLat * sinDlon;
+            p.y = Rk * sinLat;
+            break;
+        }
+        default: {
+            const double Rk = R * std::sqrt(2.0 / onePlusCosC);
+            p.x = Rk * cosLat * sinDlon;
+            p.y = Rk * centre.ObliqueY(sinLat, cosLat, cosDlon);
+        }
+        }
+        return kConverted;
+    }
+};
+
+struct SphereInverse {
+    AzimuthalInverse skeleton;
+    Aspect aspect;
+    double lon0, twoR;
+    explicit SphereInverse(const PROJDATA& w)
+        : skeleton(w.Lat1), aspect(AspectOf(w.Lat1, kHalfPi, 0.0)), lon0(w.Lon0),
+          twoR(2.0 * w.MajorRadius) {}
+    Outcome operator()(PROJPOINT& p) const {
+        const double x = p.x, y = p.y, rho = std::sqrt(x * x + y * y);
+        // The centre itself has no direction.
+        if (rho == 0.0) return kUnplottable;
+        const double c = 2.0 * std::asin(std::fmax(-1.0, std::fmin(1.0, rho / twoR)));
+        const double sinC = std::sin(c), cosC = std::cos(c);
+        double dlon;
+        if (aspect == kNorthPolar || aspect == kSouthPolar) {
+            // On a polar map even a point with x not 0 is refused when y is 0.
+            if (y == 0.0) return kUnplottable;
+            dlon = aspect == kNorthPolar ? AzimuthalInverse::NorthPolar(x, y)
+                                         : AzimuthalInverse::SouthPolar(x, y);
+        } else {
+            const double denominator = skeleton.Denominator(y, rho, sinC, cosC);
+            if (denominator == 0.0) return kUnplottable;
+            dlon = AzimuthalInverse::Oblique(x, sinC, denominator);
+        }
+        p.x = WrapPi(lon0 + dlon);
+        p.y = skeleton.Latitude(y, rho, sinC, cosC);
+        return kConverted;
+    }
+};
+
+} // namespace
+
+bool Forward(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
+    return Convert<SphereForward>(kUnit, pWork, pPts, nPts);
+}
+
+bool Inverse(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
+    return Convert<SphereInverse>(kUnit, pWork, pPts, nPts);
+}
+
+} // namespace pLamAEA
+} // namespace QVProj

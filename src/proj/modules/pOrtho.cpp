@@ -1,0 +1,96 @@
+// Orthographic (type 7), sphere only (Flattening is not read): Snyder's
+// formulas (PP 1395, chapter 20), closed form, exact on the sphere. The
+// centre is (Lat0, Lon0); Lat0 is copied into the work record's Lat1 first.
+// The aspect is polar or equatorial only when Lat0 is exactly 90, -90 or 0
+// degrees.
+#include "proj/modules/module.h"
+
+namespace QVProj {
+namespace pOrtho {
+
+static constexpr const char* kUnit = "pOrtho";
+
+using namespace mod;
+
+namespace {
+
+struct SphereForward {
+    AzimuthalCentre centre;
+    Aspect aspect;
+    double lon0, R;
+    explicit SphereForward(const PROJDATA& w)
+        : centre(w.Lat1), aspect(AspectOf(w.Lat1, kHalfPi, 0.0)), lon0(w.Lon0), R(w.MajorRadius) {}
+    Outcome operator()(PROJPOINT& p) const {
+        const double dlon = p.x - lon0, sinLat = std::sin(p.y), cosLat = std::cos(p.y);
+        const double sinDlon = std::sin(dlon), cosDlon = std::cos(dlon);
+        // A point exactly 90 degrees from the centre (cos c = 0) is plotted.
+        if (centre.CosC(sinLat, cosLat, cosDlon) < 0.0) return kUnplottable;
+        p.x = R * cosLat * sinDlon;
+        switch (aspect) {
+        case kNorthPolar:
+            p.y = -R * cosLat * cosDlon;
+            break;
+        case kSouthPolar:
+            p.y = R * cosLat * cosDlon;
+            break;
+        case kEquatorial:
+            p.y = R * sinLat;
+            break;
+        default:
+            p.y = R * centre.ObliqueY(sinLat, cosLat, cosDlon);
+        }
+        return kConverted;
+    }
+};
+
+struct SphereInverse {
+    AzimuthalInverse skeleton;
+    Aspect aspect;
+    double phi1, lon0, R;
+    explicit SphereInverse(const PROJDATA& w)
+        : skeleton(w.Lat1), aspect(AspectOf(w.Lat1, kHalfPi, 0.0)), phi1(w.Lat1), lon0(w.Lon0),
+          R(w.MajorRadius) {}
+    Outcome operator()(PROJPOINT& p) const {
+        const double x = p.x, y = p.y, rho = std::sqrt(x * x + y * y);
+        if (rho <= kEps) {
+            p.x = lon0;
+            p.y = phi1;
+            return kConverted;
+        }
+        // Beyond the disc of radius R the point is taken on its rim (c = 90
+        // degrees).
+        const double c = std::asin(std::fmax(-1.0, std::fmin(1.0, rho / R)));
+        const double sinC = std::sin(c), cosC = std::cos(c);
+        double dlon;
+        if (aspect == kNorthPolar) {
+            dlon = AzimuthalInverse::NorthPolar(x, y);
+        } else if (aspect == kSouthPolar) {
+            dlon = AzimuthalInverse::SouthPolar(x, y);
+        } else {
+            const double denominator = skeleton.Denominator(y, rho, sinC, cosC);
+            if (denominator == 0.0) return kUnplottable;
+            dlon = AzimuthalInverse::Oblique(x, sinC, denominator);
+        }
+        // The only azimuthal inverse whose longitude is not wrapped.
+        p.x = lon0 + dlon;
+        p.y = skeleton.Latitude(y, rho, sinC, cosC);
+        return kConverted;
+    }
+};
+
+} // namespace
+
+// Lat0 is the centre: copied into the work record's Lat1, which the
+// kernels read.
+bool Forward(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
+    if (pWork != nullptr) pWork->Lat1 = pWork->Lat0;
+    return Convert<SphereForward>(kUnit, pWork, pPts, nPts);
+}
+
+bool Inverse(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
+    if (pWork != nullptr) pWork->Lat1 = pWork->Lat0;
+    return Convert<SphereInverse>(kUnit, pWork, pPts, nPts);
+}
+
+} // namespace pOrtho
+} // namespace QVProj

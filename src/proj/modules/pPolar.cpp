@@ -1,0 +1,228 @@
+// Stereographic (type 6), sphere and ellipsoid, with the scale factor K0 at
+// the centre (Lat0, Lon0): Snyder's formulas (PP 1395, chapter 21), closed
+// form. Exact on the sphere; on the ellipsoid the forward goes through the
+// conformal latitude (exact) and the inverse comes back by its series in e^2
+// to e^8 (within 1.2e-10 degrees). Lat0 and Lon0 are copied into the work
+// record's Lat1 and Lon1 first. The aspect is polar or equatorial when Lat0
+// is within 1.19e-7 rad of pi/2, -pi/2 or 0 (boundary included).
+#include "proj/modules/module.h"
+
+namespace QVProj {
+namespace pPolar {
+
+static constexpr const char* kUnit = "pPolar";
+
+using namespace mod;
+
+namespace {
+
+inline Aspect PolarAspect(double phi1) {
+    return AspectOf(phi1, kHalfPi, kEps);
+}
+
+struct SphereForward {
+    AzimuthalCentre centre;
+    double lon0, twoRK0;
+    explicit SphereForward(const PROJDATA& w)
+        : centre(w.Lat1), lon0(w.Lon1), twoRK0(2.0 * w.MajorRadius * w.K0) {}
+    Outcome operator()(PROJPOINT& p) const {
+        const double dlon = p.x - lon0, sinLat = std::sin(p.y), cosLat = std::cos(p.y);
+        const double sinDlon = std::sin(dlon), cosDlon = std::cos(dlon);
+        const double cosC = centre.CosC(sinLat, cosLat, cosDlon);
+        // The hemisphere about the centre, its rim (cos c = 0) included.
+        if (cosC < 0.0 || 1.0 + cosC == 0.0) return kUnplottable;
+        const double Rk = twoRK0 / (1.0 + cosC);
+        p.x = Rk * cosLat * sinDlon;
+        p.y = Rk * centre.ObliqueY(sinLat, cosLat, cosDlon);
+        return kConverted;
+    }
+};
+
+struct SphereInverse {
+    AzimuthalInverse skeleton;
+    Aspect aspect;
+    double phi1, lon0, twoRK0;
+    explicit SphereInverse(const PROJDATA& w)
+        : skeleton(w.Lat1), aspect(PolarAspect(w.Lat1)), phi1(w.Lat1), lon0(w.Lon1),
+          twoRK0(2.0 * w.MajorRadius * w.K0) {}
+    Outcome operator()(PROJPOINT& p) const {
+        const double x = p.x, y = p.y, rho = std::sqrt(x * x + y * y);
+        if (rho <= kEps) {
+            p.x = lon0;
+            p.y = phi1;
+            return kConverted;
+        }
+        const double c = 2.0 * std::atan(rho / twoRK0), sinC = std::sin(c), cosC = std::cos(c);
+        double dlon;
+        if (aspect == kNorthPolar) {
+            dlon = AzimuthalInverse::NorthPolar(x, y);
+        } else if (aspect == kSouthPolar) {
+            dlon = AzimuthalInverse::SouthPolar(x, y);
+        } else {
+            const double denominator = skeleton.Denominator(y, rho, sinC, cosC);
+            if (denominator == 0.0) return kUnplottable;
+            dlon = AzimuthalInverse::Oblique(x, sinC, denominator);
+        }
+        p.x = WrapPi(lon0 + dlon);
+        p.y = skeleton.Latitude(y, rho, sinC, cosC);
+        return kConverted;
+    }
+};
+
+// The ellipsoid: e, the conformal latitude of the centre and the constants
+// of each aspect.
+struct Ellipsoid {
+    double e, e2;
+    Aspect aspect;
+    double phi1, lon0, twoRK0;
+    // m1 = cos phi1 / sqrt(1 - e^2 sin^2 phi1); the forward takes it as 0
+    // within 1.19e-7 rad of the equator, where it does not use it.
+    double sinChi1, cosChi1, twoRK0m1;
+    double sqrtQ; // sqrt((1 + e)^(1 + e) (1 - e)^(1 - e)) of the polar aspects
+    bool badCentre;
+    explicit Ellipsoid(const PROJDATA& w)
+        : e(Eccentricity(w.Flattening)), e2(e * e), aspect(PolarAspect(w.Lat1)), phi1(w.Lat1),
+          lon0(w.Lon1), twoRK0(2.0 * w.MajorRadius * w.K0) {
+        const double s = std::sin(phi1), w1 = 1.0 - e2 * (s * s);
+        badCentre = w1 <= 0.0;
+        twoRK0m1 = twoRK0 * std::cos(phi1) / std::sqrt(w1);
+        // At a pole w is infinite: chi1 = +-pi/2 (the polar aspects do not
+        // use it).
+        const double w1c = ConformalW(s);
+        if (std::isinf(w1c)) {
+            sinChi1 = 1.0;
+            cosChi1 = 0.0;
+        } else {
+            SinCosConformal(w1c, sinChi1, cosChi1);
+        }
+        sqrtQ = std::sqrt(std::pow(1.0 + e, 1.0 + e) * std::pow(1.0 - e, 1.0 - e));
+    }
+    // The factor w of the conformal latitude chi = 2 atan(w) - pi/2:
+    // w = ((1 + sin phi)/(1 - sin phi))^0.5 ((1 - e sin phi)/(1 + e sin phi))^(e/2).
+    double ConformalW(double sinPhi) const {
+        const double es = e * sinPhi;
+        return std::sqrt((1.0 + sinPhi) / (1.0 - sinPhi)) *
+               std::pow((1.0 - es) / (1.0 + es), e / 2.0);
+    }
+    // sin chi and cos chi of chi = 2 atan(w) - pi/2: (w^2 - 1)/(w^2 + 1) and
+    // 2w/(w^2 + 1).
+    static void SinCosConformal(double w, double& sinChi, double& cosChi) {
+        const double w2 = w * w;
+        sinChi = (w2 - 1.0) / (w2 + 1.0);
+        cosChi = 2.0 * w / (w2 + 1.0);
+    }
+};
+
+struct EllipsoidForward {
+    Ellipsoid el;
+    AzimuthalCentre centre;
+    bool badOblique;
+    explicit EllipsoidForward(const PROJDATA& w)
+        : el(w), centre(w.Lat1), badOblique(1.0 + el.e * std::sin(el.phi1) == 0.0) {}
+    Outcome operator()(PROJPOINT& p) const {
+        const double e = el.e, lat = p.y, dlon = p.x - el.lon0;
+        const double sinLat = std::sin(lat), cosLat = std::cos(lat);
+        const double sinDlon = std::sin(dlon), cosDlon = std::cos(dlon);
+        // The hemisphere about the centre, tested on the geodetic latitudes.
+        if (centre.CosC(sinLat, cosLat, cosDlon) < 0.0) return kUnplottable;
+        if (std::sqrt(1.0 - el.e2 * (sinLat * sinLat)) == 0.0) return kUnplottable;
+        const double es = e * sinLat;
+        switch (el.aspect) {
+        case kNorthPolar:
+        case kSouthPolar: {
+            if (1.0 + es == 0.0 || el.sqrtQ == 0.0) return kUnplottable;
+            const bool north = el.aspect == kNorthPolar;
+            const double t = IsometricT(north ? lat : -lat, e);
+            const double rho = el.twoRK0 * t / el.sqrtQ;
+            p.x = rho * sinDlon;
+            p.y = north ? -rho * cosDlon : rho * cosDlon;
+            return kConverted;
+        }
+        default:
+            break;
+        }
+        // The oblique and equatorial aspects go through the conformal
+        // latitude.
+        if (1.0 - sinLat == 0.0 || 1.0 + es == 0.0) return kUnplottable;
+        double sinChi, cosChi;
+        Ellipsoid::SinCosConformal(el.ConformalW(sinLat), sinChi, cosChi);
+        if (el.aspect == kEquatorial) {
+            const double d = 1.0 + cosChi * cosDlon;
+            if (d == 0.0) return kUnplottable;
+            const double A = el.twoRK0 / d;
+            p.x = A * cosChi * sinDlon;
+            p.y = A * sinChi;
+            return kConverted;
+        }
+        if (badOblique) return kUnplottable;
+        const double D = el.cosChi1 * (1.0 + el.sinChi1 * sinChi + el.cosChi1 * cosChi * cosDlon);
+        if (D == 0.0) return kUnplottable;
+        const double A = el.twoRK0m1 / D;
+        p.x = A * cosChi * sinDlon;
+        p.y = A * (el.cosChi1 * sinChi - el.sinChi1 * cosChi * cosDlon);
+        return kConverted;
+    }
+};
+
+struct EllipsoidInverse {
+    Ellipsoid el;
+    GeodeticFromConformal latitude;
+    explicit EllipsoidInverse(const PROJDATA& w) : el(w), latitude(el.e2) {}
+    Outcome operator()(PROJPOINT& p) const {
+        if (el.badCentre) return kUnplottable;
+        const double x = p.x, y = p.y, rho = std::sqrt(x * x + y * y);
+        if (rho <= kEps) {
+            p.x = el.lon0;
+            p.y = el.phi1;
+            return kConverted;
+        }
+        double chi, dlon;
+        switch (el.aspect) {
+        case kNorthPolar:
+        case kSouthPolar: {
+            const double t = rho * el.sqrtQ / el.twoRK0;
+            chi = kHalfPi - 2.0 * std::atan(t);
+            if (el.aspect == kNorthPolar) {
+                dlon = AzimuthalInverse::NorthPolar(x, y);
+            } else {
+                chi = -chi;
+                dlon = AzimuthalInverse::SouthPolar(x, y);
+            }
+            break;
+        }
+        default: {
+            const double ce = 2.0 * std::atan2(rho * el.cosChi1, el.twoRK0m1);
+            const double sinCe = std::sin(ce), cosCe = std::cos(ce);
+            // Not clamped: a sine beyond 1 by rounding gives NaN, which the
+            // engine marks.
+            chi = std::asin(cosCe * el.sinChi1 + y * sinCe * el.cosChi1 / rho);
+            dlon = std::atan2(x * sinCe, rho * el.cosChi1 * cosCe - y * el.sinChi1 * sinCe);
+        }
+        }
+        p.x = WrapPi(el.lon0 + dlon);
+        p.y = latitude(chi);
+        return kConverted;
+    }
+};
+
+// Lat0 and Lon0 are the centre: copied into the work record's Lat1 and
+// Lon1, which the kernels read.
+inline void CopyCentre(PROJDATA* pWork) {
+    pWork->Lat1 = pWork->Lat0;
+    pWork->Lon1 = pWork->Lon0;
+}
+
+} // namespace
+
+bool Forward(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
+    if (pWork != nullptr) CopyCentre(pWork);
+    return Convert<SphereForward, EllipsoidForward>(kUnit, pWork, pPts, nPts);
+}
+
+bool Inverse(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
+    if (pWork != nullptr) CopyCentre(pWork);
+    return Convert<SphereInverse, EllipsoidInverse>(kUnit, pWork, pPts, nPts);
+}
+
+} // namespace pPolar
+} // namespace QVProj
