@@ -20,6 +20,8 @@ QV_DECLARE_MODULE(pOrtho)
 QV_DECLARE_MODULE(pGnom)
 QV_DECLARE_MODULE(pLamAEA)
 QV_DECLARE_MODULE(pAzimuth)
+QV_DECLARE_MODULE(pHotine)
+QV_DECLARE_MODULE(pOMerc)
 
 constexpr int kMaxTypeParams = 15;
 
@@ -79,7 +81,7 @@ inline constexpr ProjTypeRow kProjTypes[] = {
      0x03,
      {QV_COMMON, PP_K0, PP_USEALPHA, PP_LON0, PP_ALPHA, PP_LAT0, PP_LAT1, PP_LON1, PP_LAT2, PP_LON2,
       PP_ROTATE, PP_UOFFSET},
-     kNoModule},
+     QV_MODULE_OPS(pHotine, InBox15, SplitNever)},
     {PT_EQUIDISTANT_CYL, "Equidistant Cylindrical", 0x2f, {QV_COMMON, PP_LON0, PP_LAT1}, kNoModule},
     {PT_ROBINSON, "Robinson", 0x3f, {QV_COMMON}, kNoModule},
     {PT_VANDERGRINTEN, "Van Der Grinten", 0x3f, {QV_COMMON, PP_LON0}, kNoModule},
@@ -108,7 +110,7 @@ inline constexpr ProjTypeRow kProjTypes[] = {
      "Oblique Mercator",
      0x03,
      {QV_COMMON, PP_LON1, PP_LAT1, PP_LON2, PP_LAT2, PP_K0},
-     kNoModule},
+     QV_MODULE_OPS(pOMerc, InBand45Oblique, SplitAntimeridian)},
     {PT_EQUIDISTANT_CONIC,
      "Equidistant Conic",
      0x2f,
