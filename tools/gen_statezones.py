@@ -124,25 +124,20 @@ FIXED = {
 }
 
 # The Great Lakes zones (see GREAT_LAKES_NOTE): Lon1, Lat1, Lat0 texts and a
-# short note for the row's comment.
+# short note for the row's comment. The others have no entry.
 GREAT_LAKES = {
-    138: ("84d21", "46d30", "275d52", "Lake Superior, see above"),
     139: ("82d30", "43", "350d37", "as originally defined"),
-    140: ("78d54", "42d53", "252d17", "Lake Erie, see above"),
-    141: ("76d20", "44d08", "252d04", "Lake Ontario, see above"),
 }
+GREAT_LAKES_WITHOUT_DEFINITION = (138, 140, 141)
 GREAT_LAKES_NOTE = """\
 // Great Lakes zones 138 to 141: oblique Mercator in the two-point layout, alike
 // in both years and on Clarke 1866, without EPSG codes. Zone 139 is the row as
 // originally defined: Lon1 and Lat1 a point of the central line (the west
 // longitude written positive), Lat0 the azimuth of the central line (350d37,
 // beyond 90 and carried unchanged), K0 0.9999, false origin 1200000 / -3500000.
-// No published definition of zones 138, 140 and 141 was at hand; their rows
-// follow zone 139's layout with the lake's outlet as the point and the line
-// along the lake's long axis (Superior: St. Marys River towards Duluth; Erie:
-// Niagara River towards Toledo; Ontario: St. Lawrence towards Hamilton), the
-// azimuth computed on the sphere and rounded to the minute. They are
-// placeholders in the zone layout, not survey values.
+// Zones 138, 140 and 141 have no published definition under their names: EPSG
+// has none, and PROJ's GL27 file defines four Great Lakes grids by lake, not by
+// survey number. They have no entry, so their expansion fails.
 """
 
 ELLIPSOID_NAME = {15: "ET_CLARKE_1866", 42: "ET_MICHIGAN_1927", 3: "ET_GRS_1980"}
@@ -334,6 +329,11 @@ def write_table(db, catalogue):
         out.append("const StateZoneParams kStateZones%d[kNumStateZones] = {" % year)
         for zone, _, name, kinds, stars in catalogue:
             kind = kinds[year]
+            if zone in GREAT_LAKES_WITHOUT_DEFINITION:
+                out.append("    {PT_UNDEFINED, ET_USER_DEFINED, nullptr, nullptr, nullptr, nullptr,"
+                           " nullptr, nullptr, 0, 0, 0}, // %d %s: no published definition"
+                           % (zone, name))
+                continue
             if kind is None:
                 out.append("    {PT_UNDEFINED, ET_USER_DEFINED, nullptr, nullptr, nullptr, nullptr,"
                            " nullptr, nullptr, 0, 0, 0}, // %d %s: none" % (zone, name))

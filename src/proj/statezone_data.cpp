@@ -7,12 +7,9 @@
 // originally defined: Lon1 and Lat1 a point of the central line (the west
 // longitude written positive), Lat0 the azimuth of the central line (350d37,
 // beyond 90 and carried unchanged), K0 0.9999, false origin 1200000 / -3500000.
-// No published definition of zones 138, 140 and 141 was at hand; their rows
-// follow zone 139's layout with the lake's outlet as the point and the line
-// along the lake's long axis (Superior: St. Marys River towards Duluth; Erie:
-// Niagara River towards Toledo; Ontario: St. Lawrence towards Hamilton), the
-// azimuth computed on the sphere and rounded to the minute. They are
-// placeholders in the zone layout, not survey values.
+// Zones 138, 140 and 141 have no published definition under their names: EPSG
+// has none, and PROJ's GL27 file defines four Great Lakes grids by lake, not by
+// survey number. They have no entry, so their expansion fails.
 #include "proj/statezones.h"
 
 namespace QVProj {
@@ -294,14 +291,14 @@ const StateZoneParams kStateZones1927[kNumStateZones] = {
      152400.3048006096, 0}, // 136 Wyoming Central (EPSG:32057)
     {PT_UTM, ET_CLARKE_1866, "-110d05'", "40d40'", nullptr, nullptr, nullptr, nullptr, 0.999941177,
      152400.3048006096, 0}, // 137 Wyoming West (EPSG:32058)
-    {PT_HOTINE, ET_CLARKE_1866, nullptr, "275d52", "46d30", nullptr, "84d21", nullptr, 0.9999,
-     1200000.0, -3500000.0}, // 138 Great Lakes Survey 1 (no EPSG code; Lake Superior, see above)
+    {PT_UNDEFINED, ET_USER_DEFINED, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0,
+     0}, // 138 Great Lakes Survey 1: no published definition
     {PT_HOTINE, ET_CLARKE_1866, nullptr, "350d37", "43", nullptr, "82d30", nullptr, 0.9999,
      1200000.0, -3500000.0}, // 139 Great Lakes Survey 2 (no EPSG code; as originally defined)
-    {PT_HOTINE, ET_CLARKE_1866, nullptr, "252d17", "42d53", nullptr, "78d54", nullptr, 0.9999,
-     1200000.0, -3500000.0}, // 140 Great Lakes Survey 3 (no EPSG code; Lake Erie, see above)
-    {PT_HOTINE, ET_CLARKE_1866, nullptr, "252d04", "44d08", nullptr, "76d20", nullptr, 0.9999,
-     1200000.0, -3500000.0}, // 141 Great Lakes Survey 4 (no EPSG code; Lake Ontario, see above)
+    {PT_UNDEFINED, ET_USER_DEFINED, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0,
+     0}, // 140 Great Lakes Survey 3: no published definition
+    {PT_UNDEFINED, ET_USER_DEFINED, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0,
+     0}, // 141 Great Lakes Survey 4: no published definition
 };
 
 const StateZoneParams kStateZones1983[kNumStateZones] = {
@@ -581,14 +578,14 @@ const StateZoneParams kStateZones1983[kNumStateZones] = {
      600000.0, 0}, // 136 Wyoming Central (EPSG:32157)
     {PT_UTM, ET_GRS_1980, "-110D05", "40D30", nullptr, nullptr, nullptr, nullptr, 0.9999375,
      800000.0, 100000.0}, // 137 Wyoming West (EPSG:32158)
-    {PT_HOTINE, ET_CLARKE_1866, nullptr, "275d52", "46d30", nullptr, "84d21", nullptr, 0.9999,
-     1200000.0, -3500000.0}, // 138 Great Lakes Survey 1 (no EPSG code; Lake Superior, see above)
+    {PT_UNDEFINED, ET_USER_DEFINED, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0,
+     0}, // 138 Great Lakes Survey 1: no published definition
     {PT_HOTINE, ET_CLARKE_1866, nullptr, "350d37", "43", nullptr, "82d30", nullptr, 0.9999,
      1200000.0, -3500000.0}, // 139 Great Lakes Survey 2 (no EPSG code; as originally defined)
-    {PT_HOTINE, ET_CLARKE_1866, nullptr, "252d17", "42d53", nullptr, "78d54", nullptr, 0.9999,
-     1200000.0, -3500000.0}, // 140 Great Lakes Survey 3 (no EPSG code; Lake Erie, see above)
-    {PT_HOTINE, ET_CLARKE_1866, nullptr, "252d04", "44d08", nullptr, "76d20", nullptr, 0.9999,
-     1200000.0, -3500000.0}, // 141 Great Lakes Survey 4 (no EPSG code; Lake Ontario, see above)
+    {PT_UNDEFINED, ET_USER_DEFINED, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0,
+     0}, // 140 Great Lakes Survey 3: no published definition
+    {PT_UNDEFINED, ET_USER_DEFINED, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0,
+     0}, // 141 Great Lakes Survey 4: no published definition
 };
 
 } // namespace QVProj
