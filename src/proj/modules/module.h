@@ -291,6 +291,35 @@ inline double WrapPi(double lon) {
     return lon;
 }
 
+// atanh(e sin phi) and the factor ((1 - e sin phi)/(1 + e sin phi))^(e/2) =
+// exp(-e atanh(e sin phi)) of the conformal and isometric latitudes. When e
+// < 0.1 (every Earth ellipsoid) atanh is summed as its odd series to the
+// 15th power (|e sin phi|^2 < 0.01 leaves a relative error below 1e-17) and
+// exp of the |e atanh(e sin phi)| < 0.011 as its Taylor series to the 6th
+// (below 1e-17), both in Estrin's order: the factor agrees with pow() to a
+// few units in the last place. Larger eccentricities take std::log and
+// std::exp.
+struct EccentricityFactor {
+    double e;
+    bool series;
+    explicit EccentricityFactor(double ecc) : e(ecc), series(ecc < 0.1) {}
+    double Atanh(double sinPhi) const {
+        const double x = e * sinPhi;
+        if (!series) return 0.5 * std::log((1.0 + x) / (1.0 - x));
+        const double y = x * x, y2 = y * y, y4 = y2 * y2;
+        return x * ((1.0 + y / 3) + y2 * (1.0 / 5 + y / 7) +
+                    y4 * ((1.0 / 9 + y / 11) + y2 * (1.0 / 13 + y / 15)));
+    }
+    // exp(k e atanh(e sin phi)): k = -1 gives the factor, k = 1 its inverse.
+    double Power(double sinPhi, double k) const {
+        const double z = k * e * Atanh(sinPhi);
+        if (!series) return std::exp(z);
+        const double z2 = z * z, z4 = z2 * z2;
+        return (1.0 + z) + z2 * (1.0 / 2 + z / 6) + z4 * ((1.0 / 24 + z / 120) + z2 / 720);
+    }
+    double operator()(double sinPhi) const { return Power(sinPhi, -1.0); }
+};
+
 // The geodetic latitude of a conformal latitude chi by Snyder's series in
 // e^2 to e^8 (PP 1395 eq. 3-5): within 2.1e-12 rad (1.2e-10 degrees) on the
 // Earth's ellipsoids.
@@ -303,9 +332,13 @@ struct GeodeticFromConformal {
         k6 = 7.0 * e6 / 120.0 + 81.0 * e8 / 1120.0;
         k8 = 4279.0 * e8 / 161280.0;
     }
+    // sin 4chi, 6chi and 8chi from sin 2chi and cos 2chi by the multiple-
+    // angle identities (within 1e-16 of the sines themselves).
     double operator()(double chi) const {
-        return chi + k2 * std::sin(2.0 * chi) + k4 * std::sin(4.0 * chi) +
-               k6 * std::sin(6.0 * chi) + k8 * std::sin(8.0 * chi);
+        const double s2 = std::sin(2.0 * chi), c2 = std::cos(2.0 * chi);
+        const double s4 = 2.0 * s2 * c2, c4 = c2 * c2 - s2 * s2;
+        const double s6 = s4 * c2 + c4 * s2, s8 = 2.0 * s4 * c4;
+        return chi + k2 * s2 + k4 * s4 + k6 * s6 + k8 * s8;
     }
 };
 

@@ -71,7 +71,8 @@ struct SphereInverse {
             p.y = phi1;
             return kConverted;
         }
-        const double c = std::atan2(rho, R), sinC = std::sin(c), cosC = std::cos(c);
+        // c = atan2(rho, R).
+        const double h = std::sqrt(rho * rho + R * R), sinC = rho / h, cosC = R / h;
         double dlon;
         if (aspect == kNorthPolar)
             dlon = AzimuthalInverse::NorthPolar(x, y);

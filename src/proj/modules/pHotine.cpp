@@ -26,10 +26,11 @@ constexpr double kBig = 3.4028234663852886e+38;
 // ellipsoid.
 struct HotineShape {
     double e, e2;
-    double A, B, D, F, E;
+    EccentricityFactor factor;
+    double A, B, D, F, E, lnE;
     bool badW0;     // 1 - e^2 sin^2 Lat0 = 0: every point is unplottable
     bool badCentre; // cos Lat0 sqrt(1 - e^2 sin^2 Lat0) = 0 (azimuth form only)
-    explicit HotineShape(const PROJDATA& w) : e(Eccentricity(w.Flattening)), e2(e * e) {
+    explicit HotineShape(const PROJDATA& w) : e(Eccentricity(w.Flattening)), e2(e * e), factor(e) {
         const double s0 = std::sin(w.Lat0), c0 = std::cos(w.Lat0), w0 = 1.0 - e2 * (s0 * s0);
         B = std::sqrt(1.0 + e2 * (c0 * c0 * c0 * c0) / (1.0 - e2));
         badW0 = w0 == 0.0;
@@ -42,6 +43,7 @@ struct HotineShape {
         const double root = std::sqrt(D * D - 1.0);
         F = w.Lat0 < 0.0 ? D - root : D + root;
         E = F * std::pow(t0, B);
+        lnE = std::log(E);
     }
     // t(phi) = sqrt(((1 - sin phi)/(1 + sin phi)) ((1 + e sin phi)/(1 - e
     // sin phi))^e), 1.19e-7 where sin phi = -1 or e sin phi = 1.
@@ -49,6 +51,20 @@ struct HotineShape {
         const double s = std::sin(phi), es = e * s;
         if (s == -1.0 || es == 1.0) return kEps;
         return std::sqrt(((1.0 - s) / (1.0 + s)) * std::pow((1.0 + es) / (1.0 - es), e));
+    }
+    // Q = E / t(lat)^B, 1.7e38 where t^B = 0 (the north pole) and 1.19e-7
+    // where Q comes out 0 (E = 0: Lat0 at the north pole). Away from the
+    // guards as exp(ln E - B ln t), ln t = ln((1 - s)/(1 + s))/2 + e atanh(e
+    // s), which agrees with the quotient to a few units in the last place.
+    double Q(double lat, double s) const {
+        if (s != -1.0 && e * s != 1.0) {
+            const double lnQ =
+                lnE - B * (0.5 * std::log((1.0 - s) / (1.0 + s)) + e * factor.Atanh(s));
+            if (std::fabs(lnQ) <= 700.0) return std::exp(lnQ);
+        }
+        const double tB = std::pow(T(lat), B);
+        const double q = tB == 0.0 ? kBig : E / tB;
+        return q == 0.0 ? kEps : q;
     }
 };
 
@@ -113,14 +129,24 @@ struct HotineForward {
         if (l.azimuthForm && !QV_CHECK(l.alpha != 0.0)) return kFailCall;
         if (l.bad) return kUnplottable;
         const HotineShape& h = l.shape;
-        const double lat = p.y, B = h.B;
-        const double tB = std::pow(h.T(lat), B);
-        double Q = tB == 0.0 ? kBig : h.E / tB;
-        if (Q == 0.0) Q = kEps;
-        const double S = (Q - 1.0 / Q) / 2.0, T = (Q + 1.0 / Q) / 2.0;
-        const double Bl = B * (p.x - l.lambda0), V = std::sin(Bl), cosBl = std::cos(Bl);
+        const double lat = p.y, Q = h.Q(lat, std::sin(lat));
+        const double Bl = h.B * (p.x - l.lambda0), V = std::sin(Bl), cosBl = std::cos(Bl);
+        // S = (Q - 1/Q)/2 and T = (Q + 1/Q)/2 enter scaled by 2Q, as Q^2 - 1
+        // and Q^2 + 1, so that U = (-V cos gamma0 + S sin gamma0)/T and the
+        // (1 - U)/(1 + U) of v take one division each (unscaled where Q^2
+        // could overflow).
+        double twoQ, S, T;
+        if (Q < 1e100) {
+            twoQ = 2.0 * Q;
+            S = Q * Q - 1.0;
+            T = Q * Q + 1.0;
+        } else {
+            twoQ = 1.0;
+            S = (Q - 1.0 / Q) / 2.0;
+            T = (Q + 1.0 / Q) / 2.0;
+        }
         if (T == 0.0) return kUnplottable;
-        const double U = (-V * l.cosGamma0 + S * l.sinGamma0) / T;
+        const double N = -twoQ * V * l.cosGamma0 + S * l.sinGamma0, U = N / T;
         double v;
         if (std::fabs(U) == 1.0)
             v = kBig;
@@ -129,10 +155,11 @@ struct HotineForward {
         else if (lat == -kHalfPi)
             v = l.AoverB * std::log(std::tan(kQuarterPi + l.gamma0 / 2.0));
         else
-            v = h.A * std::log((1.0 - U) / (1.0 + U)) / (2.0 * B);
+            v = l.AoverB / 2.0 * std::log((T - N) / (T + N));
         if (cosBl == 0.0) return kUnplottable;
         const double u =
-            l.AoverB * std::atan((S * l.cosGamma0 + V * l.sinGamma0) / cosBl) - l.uOffset;
+            l.AoverB * std::atan((S * l.cosGamma0 + twoQ * V * l.sinGamma0) / (twoQ * cosBl)) -
+            l.uOffset;
         if (l.rotate) {
             p.x = v * l.cosRot + u * l.sinRot;
             p.y = u * l.cosRot - v * l.sinRot;
@@ -147,7 +174,9 @@ struct HotineForward {
 struct HotineInverse {
     HotineLine line;
     GeodeticFromConformal latitude;
-    explicit HotineInverse(const PROJDATA& w) : line(w), latitude(line.shape.e2) {}
+    double lnBase; // 2.71828^x is taken as exp(x ln 2.71828)
+    explicit HotineInverse(const PROJDATA& w)
+        : line(w), latitude(line.shape.e2), lnBase(std::log(kExpBase)) {}
     Outcome operator()(PROJPOINT& p) const {
         const HotineLine& l = line;
         if (l.azimuthForm && !QV_CHECK(l.alpha != 0.0)) return kFailCall;
@@ -162,7 +191,7 @@ struct HotineInverse {
         u += l.uOffset;
         if (A == 0.0) return kUnplottable;
         // exp(-B v / A) with the base 2.71828.
-        const double Q = std::pow(kExpBase, -B * v / A);
+        const double Q = std::exp(-B * v / A * lnBase);
         if (Q == 0.0) return kUnplottable;
         const double S = (Q - 1.0 / Q) / 2.0, T = (Q + 1.0 / Q) / 2.0;
         const double Bu = B * u / A, V = std::sin(Bu);
@@ -171,7 +200,8 @@ struct HotineInverse {
         if (U == 1.0) return kUnplottable;
         double lat = -kHalfPi;
         if (U != -1.0) {
-            const double t = std::pow(h.E / std::sqrt((1.0 + U) / (1.0 - U)), 1.0 / B);
+            // t = (E / sqrt((1 + U)/(1 - U)))^(1/B).
+            const double t = std::exp((h.lnE - 0.5 * std::log((1.0 + U) / (1.0 - U))) / B);
             lat = latitude(kHalfPi - 2.0 * std::atan(t));
         }
         p.x = l.lambda0 - std::atan((S * l.cosGamma0 - V * l.sinGamma0) / std::cos(Bu)) / B;

@@ -68,8 +68,9 @@ struct SphereInverse {
         const double x = p.x, y = p.y, rho = std::sqrt(x * x + y * y);
         // The centre itself has no direction.
         if (rho == 0.0) return kUnplottable;
-        const double c = 2.0 * std::asin(std::fmax(-1.0, std::fmin(1.0, rho / twoR)));
-        const double sinC = std::sin(c), cosC = std::cos(c);
+        // c = 2 asin(z), z = rho/(2R) (at most 1).
+        const double z = std::fmin(1.0, rho / twoR);
+        const double sinC = 2.0 * z * std::sqrt((1.0 - z) * (1.0 + z)), cosC = 1.0 - 2.0 * z * z;
         double dlon;
         if (aspect == kNorthPolar || aspect == kSouthPolar) {
             // On a polar map even a point with x not 0 is refused when y is 0.

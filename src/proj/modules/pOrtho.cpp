@@ -57,10 +57,10 @@ struct SphereInverse {
             p.y = phi1;
             return kConverted;
         }
-        // Beyond the disc of radius R the point is taken on its rim (c = 90
-        // degrees).
-        const double c = std::asin(std::fmax(-1.0, std::fmin(1.0, rho / R)));
-        const double sinC = std::sin(c), cosC = std::cos(c);
+        // c = asin(rho/R): beyond the disc of radius R the point is taken on
+        // its rim (c = 90 degrees).
+        const double sinC = std::fmin(1.0, rho / R);
+        const double cosC = std::sqrt((1.0 - sinC) * (1.0 + sinC));
         double dlon;
         if (aspect == kNorthPolar) {
             dlon = AzimuthalInverse::NorthPolar(x, y);

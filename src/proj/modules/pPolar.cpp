@@ -20,6 +20,19 @@ inline Aspect PolarAspect(double phi1) {
     return AspectOf(phi1, kHalfPi, kEps);
 }
 
+// sin 2theta and cos 2theta of theta = atan2(y, x): 2xy/(x^2 + y^2) and
+// (x^2 - y^2)/(x^2 + y^2), the pair scaled down first when it is huge.
+inline void SinCosTwiceAtan2(double y, double x, double& sin2, double& cos2) {
+    const double m = std::fmax(std::fabs(x), std::fabs(y));
+    if (m > 1e150) {
+        x /= m;
+        y /= m;
+    }
+    const double r2 = x * x + y * y;
+    sin2 = 2.0 * x * y / r2;
+    cos2 = (x * x - y * y) / r2;
+}
+
 struct SphereForward {
     AzimuthalCentre centre;
     double lon0, twoRK0;
@@ -52,7 +65,9 @@ struct SphereInverse {
             p.y = phi1;
             return kConverted;
         }
-        const double c = 2.0 * std::atan(rho / twoRK0), sinC = std::sin(c), cosC = std::cos(c);
+        // c = 2 atan(rho/(2 R K0)).
+        double sinC, cosC;
+        SinCosTwiceAtan2(rho, twoRK0, sinC, cosC);
         double dlon;
         if (aspect == kNorthPolar) {
             dlon = AzimuthalInverse::NorthPolar(x, y);
@@ -73,16 +88,18 @@ struct SphereInverse {
 // of each aspect.
 struct Ellipsoid {
     double e, e2;
+    EccentricityFactor factor;
     Aspect aspect;
     double phi1, lon0, twoRK0;
-    // m1 = cos phi1 / sqrt(1 - e^2 sin^2 phi1); the forward takes it as 0
-    // within 1.19e-7 rad of the equator, where it does not use it.
+    // 2 R K0 m1, m1 = cos phi1 / sqrt(1 - e^2 sin^2 phi1) (the forward's m1
+    // = 0 within 1.19e-7 rad of the equator is never used).
     double sinChi1, cosChi1, twoRK0m1;
-    double sqrtQ; // sqrt((1 + e)^(1 + e) (1 - e)^(1 - e)) of the polar aspects
+    double sqrtQ;      // sqrt((1 + e)^(1 + e) (1 - e)^(1 - e)) of the polar aspects
+    double polarScale; // 2 R K0 / sqrtQ
     bool badCentre;
     explicit Ellipsoid(const PROJDATA& w)
-        : e(Eccentricity(w.Flattening)), e2(e * e), aspect(PolarAspect(w.Lat1)), phi1(w.Lat1),
-          lon0(w.Lon1), twoRK0(2.0 * w.MajorRadius * w.K0) {
+        : e(Eccentricity(w.Flattening)), e2(e * e), factor(e), aspect(PolarAspect(w.Lat1)),
+          phi1(w.Lat1), lon0(w.Lon1), twoRK0(2.0 * w.MajorRadius * w.K0) {
         const double s = std::sin(phi1), w1 = 1.0 - e2 * (s * s);
         badCentre = w1 <= 0.0;
         twoRK0m1 = twoRK0 * std::cos(phi1) / std::sqrt(w1);
@@ -96,13 +113,12 @@ struct Ellipsoid {
             SinCosConformal(w1c, sinChi1, cosChi1);
         }
         sqrtQ = std::sqrt(std::pow(1.0 + e, 1.0 + e) * std::pow(1.0 - e, 1.0 - e));
+        polarScale = twoRK0 / sqrtQ;
     }
     // The factor w of the conformal latitude chi = 2 atan(w) - pi/2:
     // w = ((1 + sin phi)/(1 - sin phi))^0.5 ((1 - e sin phi)/(1 + e sin phi))^(e/2).
     double ConformalW(double sinPhi) const {
-        const double es = e * sinPhi;
-        return std::sqrt((1.0 + sinPhi) / (1.0 - sinPhi)) *
-               std::pow((1.0 - es) / (1.0 + es), e / 2.0);
+        return std::sqrt((1.0 + sinPhi) / (1.0 - sinPhi)) * factor(sinPhi);
     }
     // sin chi and cos chi of chi = 2 atan(w) - pi/2: (w^2 - 1)/(w^2 + 1) and
     // 2w/(w^2 + 1).
@@ -113,37 +129,51 @@ struct Ellipsoid {
     }
 };
 
-struct EllipsoidForward {
+// The polar aspects.
+struct EllipsoidPolarForward {
+    Ellipsoid el;
+    AzimuthalCentre centre;
+    bool north;
+    explicit EllipsoidPolarForward(const PROJDATA& w)
+        : el(w), centre(w.Lat1), north(el.aspect == kNorthPolar) {}
+    Outcome operator()(PROJPOINT& p) const {
+        const double lat = p.y, dlon = p.x - el.lon0;
+        const double sinLat = std::sin(lat), cosLat = std::cos(lat);
+        const double sinDlon = std::sin(dlon), cosDlon = std::cos(dlon);
+        // The hemisphere about the centre.
+        if (centre.CosC(sinLat, cosLat, cosDlon) < 0.0) return kUnplottable;
+        // sqrt(1 - e^2 sin^2 lat) = 0, 1 + e sin lat = 0, Q = 0.
+        if (1.0 - el.e2 * (sinLat * sinLat) == 0.0 || 1.0 + el.e * sinLat == 0.0 || el.sqrtQ == 0.0)
+            return kUnplottable;
+        // rho = 2 R K0 t / sqrt(Q), t = tan(pi/4 - phi/2) / ((1 - e sin phi)/(1
+        // + e sin phi))^(e/2) of phi = lat (north) or -lat (south), taken as
+        // cos phi exp(e atanh(e sin phi)) / (1 + sin phi).
+        const double sinPhi = north ? sinLat : -sinLat;
+        const double t = cosLat * el.factor.Power(sinPhi, 1.0) / (1.0 + sinPhi);
+        const double rho = el.polarScale * t;
+        p.x = rho * sinDlon;
+        p.y = north ? -rho * cosDlon : rho * cosDlon;
+        return kConverted;
+    }
+};
+
+// The oblique and equatorial aspects, through the conformal latitude.
+struct EllipsoidObliqueForward {
     Ellipsoid el;
     AzimuthalCentre centre;
     bool badOblique;
-    explicit EllipsoidForward(const PROJDATA& w)
+    explicit EllipsoidObliqueForward(const PROJDATA& w)
         : el(w), centre(w.Lat1), badOblique(1.0 + el.e * std::sin(el.phi1) == 0.0) {}
     Outcome operator()(PROJPOINT& p) const {
-        const double e = el.e, lat = p.y, dlon = p.x - el.lon0;
+        const double lat = p.y, dlon = p.x - el.lon0;
         const double sinLat = std::sin(lat), cosLat = std::cos(lat);
         const double sinDlon = std::sin(dlon), cosDlon = std::cos(dlon);
         // The hemisphere about the centre, tested on the geodetic latitudes.
         if (centre.CosC(sinLat, cosLat, cosDlon) < 0.0) return kUnplottable;
-        if (std::sqrt(1.0 - el.e2 * (sinLat * sinLat)) == 0.0) return kUnplottable;
-        const double es = e * sinLat;
-        switch (el.aspect) {
-        case kNorthPolar:
-        case kSouthPolar: {
-            if (1.0 + es == 0.0 || el.sqrtQ == 0.0) return kUnplottable;
-            const bool north = el.aspect == kNorthPolar;
-            const double t = IsometricT(north ? lat : -lat, e);
-            const double rho = el.twoRK0 * t / el.sqrtQ;
-            p.x = rho * sinDlon;
-            p.y = north ? -rho * cosDlon : rho * cosDlon;
-            return kConverted;
-        }
-        default:
-            break;
-        }
-        // The oblique and equatorial aspects go through the conformal
-        // latitude.
-        if (1.0 - sinLat == 0.0 || 1.0 + es == 0.0) return kUnplottable;
+        // sqrt(1 - e^2 sin^2 lat) = 0, 1 - sin lat = 0, 1 + e sin lat = 0.
+        if (1.0 - el.e2 * (sinLat * sinLat) == 0.0 || 1.0 - sinLat == 0.0 ||
+            1.0 + el.e * sinLat == 0.0)
+            return kUnplottable;
         double sinChi, cosChi;
         Ellipsoid::SinCosConformal(el.ConformalW(sinLat), sinChi, cosChi);
         if (el.aspect == kEquatorial) {
@@ -191,8 +221,9 @@ struct EllipsoidInverse {
             break;
         }
         default: {
-            const double ce = 2.0 * std::atan2(rho * el.cosChi1, el.twoRK0m1);
-            const double sinCe = std::sin(ce), cosCe = std::cos(ce);
+            // ce = 2 atan2(rho cos chi1, 2 R K0 m1).
+            double sinCe, cosCe;
+            SinCosTwiceAtan2(rho * el.cosChi1, el.twoRK0m1, sinCe, cosCe);
             // Not clamped: a sine beyond 1 by rounding gives NaN, which the
             // engine marks.
             chi = std::asin(cosCe * el.sinChi1 + y * sinCe * el.cosChi1 / rho);
@@ -216,7 +247,12 @@ inline void CopyCentre(PROJDATA* pWork) {
 
 bool Forward(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
     if (pWork != nullptr) CopyCentre(pWork);
-    return Convert<SphereForward, EllipsoidForward>(kUnit, pWork, pPts, nPts);
+    if (!ArgumentsOk(kUnit, pWork, pPts, nPts)) return false;
+    if (pWork->Flattening == 0.0) return RunKernel(pWork, pPts, nPts, SphereForward(*pWork));
+    const Aspect aspect = PolarAspect(pWork->Lat1);
+    if (aspect == kNorthPolar || aspect == kSouthPolar)
+        return RunKernel(pWork, pPts, nPts, EllipsoidPolarForward(*pWork));
+    return RunKernel(pWork, pPts, nPts, EllipsoidObliqueForward(*pWork));
 }
 
 bool Inverse(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
