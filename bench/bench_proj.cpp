@@ -22,6 +22,12 @@ PROJDATA Record(const qvbench::Case& c) {
     d.Lat1 = c.lat1;
     d.Lat2 = c.lat2;
     d.K0 = c.k0;
+    d.Lon1 = c.lon1;
+    d.Lon2 = c.lon2;
+    d.Alpha = c.alpha;
+    d.bUseAlpha = (c.flags & 1) != 0;
+    d.bRotate = (c.flags & 2) != 0;
+    d.bUOffset = (c.flags & 4) != 0;
     return d;
 }
 
