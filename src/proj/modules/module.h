@@ -394,6 +394,37 @@ struct AzimuthalInverse : AzimuthalCentre {
     }
     static double NorthPolar(double x, double y) { return std::atan2(x, -y); }
     static double SouthPolar(double x, double y) { return std::atan2(x, y); }
+    // The longitude from Lon0 and the latitude of a plane point, the
+    // longitude by the aspect: the polar ones by their own atan2, the others
+    // by the oblique one, whose denominator of 0 makes the point unplottable
+    // (false) when `refuseZero`.
+    bool Solve(Aspect aspect, bool refuseZero, double x, double y, double rho, double sinC,
+               double cosC, double& dlon, double& lat) const {
+        if (aspect == kNorthPolar) {
+            dlon = NorthPolar(x, y);
+        } else if (aspect == kSouthPolar) {
+            dlon = SouthPolar(x, y);
+        } else {
+            const double denominator = Denominator(y, rho, sinC, cosC);
+            if (refuseZero && denominator == 0.0) return false;
+            dlon = Oblique(x, sinC, denominator);
+        }
+        lat = Latitude(y, rho, sinC, cosC);
+        return true;
+    }
+};
+
+// The trigonometry of a point (radians) about an azimuthal centre: the sine
+// and cosine of its latitude and of dlon = lon - Lon0 (not wrapped), and cos c.
+struct AzimuthalPoint {
+    double sinLat, cosLat, sinDlon, cosDlon, cosC;
+    AzimuthalPoint(const AzimuthalCentre& centre, const PROJPOINT& p, double lon0)
+        : sinLat(std::sin(p.y)), cosLat(std::cos(p.y)), sinDlon(std::sin(p.x - lon0)),
+          cosDlon(std::cos(p.x - lon0)), cosC(centre.CosC(sinLat, cosLat, cosDlon)) {}
+    // cos phi1 sin lat - sin phi1 cos lat cos dlon.
+    double ObliqueY(const AzimuthalCentre& centre) const {
+        return centre.ObliqueY(sinLat, cosLat, cosDlon);
+    }
 };
 
 // --- Helpers: domain tests of LLInProjection (degrees, strict) -------------------

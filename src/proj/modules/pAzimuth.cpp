@@ -64,15 +64,10 @@ struct SphereInverse {
         // The centre itself has no direction.
         if (std::fabs(c) < 1e-08) return kUnplottable;
         const double sinC = std::sin(c), cosC = std::cos(c);
-        double dlon;
-        if (aspect == kNorthPolar)
-            dlon = AzimuthalInverse::NorthPolar(x, y);
-        else if (aspect == kSouthPolar)
-            dlon = AzimuthalInverse::SouthPolar(x, y);
-        else
-            dlon = AzimuthalInverse::Oblique(x, sinC, skeleton.Denominator(y, rho, sinC, cosC));
+        double dlon, lat;
+        skeleton.Solve(aspect, false, x, y, rho, sinC, cosC, dlon, lat);
         p.x = WrapPi(lon0 + dlon);
-        p.y = skeleton.Latitude(y, rho, sinC, cosC);
+        p.y = lat;
         return kConverted;
     }
 };

@@ -24,11 +24,10 @@ struct SphereForward {
     explicit SphereForward(const PROJDATA& w)
         : centre(w.Lat1), aspect(GnomAspect(w.Lat1)), lon0(w.Lon0), R(w.MajorRadius) {}
     Outcome operator()(PROJPOINT& p) const {
-        const double dlon = p.x - lon0, sinLat = std::sin(p.y), cosLat = std::cos(p.y);
-        const double sinDlon = std::sin(dlon), cosDlon = std::cos(dlon);
-        const double cosC = centre.CosC(sinLat, cosLat, cosDlon);
+        const AzimuthalPoint a(centre, p, lon0);
+        const double sinDlon = a.sinDlon, cosDlon = a.cosDlon;
         // Only the points less than 90 degrees from the centre.
-        if (cosC <= 0.0) return kUnplottable;
+        if (a.cosC <= 0.0) return kUnplottable;
         switch (aspect) {
         case kNorthPolar: {
             const double Rcot = R / std::tan(p.y);
@@ -44,13 +43,13 @@ struct SphereForward {
         }
         case kEquatorial:
             if (std::fabs(cosDlon) < 1e-05) return kUnplottable;
-            p.x = R * std::tan(dlon);
+            p.x = R * std::tan(p.x - lon0);
             p.y = R * std::tan(p.y) / cosDlon;
             break;
         default: {
-            const double Rk = R / cosC;
-            p.x = Rk * cosLat * sinDlon;
-            p.y = Rk * centre.ObliqueY(sinLat, cosLat, cosDlon);
+            const double Rk = R / a.cosC;
+            p.x = Rk * a.cosLat * sinDlon;
+            p.y = Rk * a.ObliqueY(centre);
         }
         }
         return kConverted;
@@ -73,15 +72,11 @@ struct SphereInverse {
         }
         // c = atan2(rho, R).
         const double h = std::sqrt(rho * rho + R * R), sinC = rho / h, cosC = R / h;
-        double dlon;
-        if (aspect == kNorthPolar)
-            dlon = AzimuthalInverse::NorthPolar(x, y);
-        else if (aspect == kSouthPolar)
-            dlon = AzimuthalInverse::SouthPolar(x, y);
-        else // the equatorial aspect too
-            dlon = AzimuthalInverse::Oblique(x, sinC, skeleton.Denominator(y, rho, sinC, cosC));
+        // The equatorial aspect takes the oblique longitude.
+        double dlon, lat;
+        skeleton.Solve(aspect, false, x, y, rho, sinC, cosC, dlon, lat);
         p.x = WrapPi(lon0 + dlon);
-        p.y = skeleton.Latitude(y, rho, sinC, cosC);
+        p.y = lat;
         return kConverted;
     }
 };

@@ -21,9 +21,10 @@ struct SphereForward {
         : centre(w.Lat1), aspect(AspectOf(w.Lat1, kHalfPi, 0.0)), lon0(w.Lon0), R(w.MajorRadius),
           twoR(2.0 * w.MajorRadius) {}
     Outcome operator()(PROJPOINT& p) const {
-        const double lat = p.y, dlon = p.x - lon0, sinLat = std::sin(lat), cosLat = std::cos(lat);
-        const double sinDlon = std::sin(dlon), cosDlon = std::cos(dlon);
-        const double onePlusCosC = 1.0 + centre.CosC(sinLat, cosLat, cosDlon);
+        const double lat = p.y;
+        const AzimuthalPoint a(centre, p, lon0);
+        const double sinDlon = a.sinDlon, cosDlon = a.cosDlon, cosLat = a.cosLat;
+        const double onePlusCosC = 1.0 + a.cosC;
         // The antipode of the centre.
         if (onePlusCosC <= 0.0) return kUnplottable;
         switch (aspect) {
@@ -44,13 +45,13 @@ struct SphereForward {
             if (d <= 0.0) return kUnplottable;
             const double Rk = R * std::sqrt(2.0 / d);
             p.x = Rk * cosLat * sinDlon;
-            p.y = Rk * sinLat;
+            p.y = Rk * a.sinLat;
             break;
         }
         default: {
             const double Rk = R * std::sqrt(2.0 / onePlusCosC);
             p.x = Rk * cosLat * sinDlon;
-            p.y = Rk * centre.ObliqueY(sinLat, cosLat, cosDlon);
+            p.y = Rk * a.ObliqueY(centre);
         }
         }
         return kConverted;
@@ -71,19 +72,12 @@ struct SphereInverse {
         // c = 2 asin(z), z = rho/(2R) (at most 1).
         const double z = std::fmin(1.0, rho / twoR);
         const double sinC = 2.0 * z * std::sqrt((1.0 - z) * (1.0 + z)), cosC = 1.0 - 2.0 * z * z;
-        double dlon;
-        if (aspect == kNorthPolar || aspect == kSouthPolar) {
-            // On a polar map even a point with x not 0 is refused when y is 0.
-            if (y == 0.0) return kUnplottable;
-            dlon = aspect == kNorthPolar ? AzimuthalInverse::NorthPolar(x, y)
-                                         : AzimuthalInverse::SouthPolar(x, y);
-        } else {
-            const double denominator = skeleton.Denominator(y, rho, sinC, cosC);
-            if (denominator == 0.0) return kUnplottable;
-            dlon = AzimuthalInverse::Oblique(x, sinC, denominator);
-        }
+        // On a polar map even a point with x not 0 is refused when y is 0.
+        if ((aspect == kNorthPolar || aspect == kSouthPolar) && y == 0.0) return kUnplottable;
+        double dlon, lat;
+        if (!skeleton.Solve(aspect, true, x, y, rho, sinC, cosC, dlon, lat)) return kUnplottable;
         p.x = WrapPi(lon0 + dlon);
-        p.y = skeleton.Latitude(y, rho, sinC, cosC);
+        p.y = lat;
         return kConverted;
     }
 };

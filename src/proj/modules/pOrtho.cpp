@@ -21,23 +21,22 @@ struct SphereForward {
     explicit SphereForward(const PROJDATA& w)
         : centre(w.Lat1), aspect(AspectOf(w.Lat1, kHalfPi, 0.0)), lon0(w.Lon0), R(w.MajorRadius) {}
     Outcome operator()(PROJPOINT& p) const {
-        const double dlon = p.x - lon0, sinLat = std::sin(p.y), cosLat = std::cos(p.y);
-        const double sinDlon = std::sin(dlon), cosDlon = std::cos(dlon);
+        const AzimuthalPoint a(centre, p, lon0);
         // A point exactly 90 degrees from the centre (cos c = 0) is plotted.
-        if (centre.CosC(sinLat, cosLat, cosDlon) < 0.0) return kUnplottable;
-        p.x = R * cosLat * sinDlon;
+        if (a.cosC < 0.0) return kUnplottable;
+        p.x = R * a.cosLat * a.sinDlon;
         switch (aspect) {
         case kNorthPolar:
-            p.y = -R * cosLat * cosDlon;
+            p.y = -R * a.cosLat * a.cosDlon;
             break;
         case kSouthPolar:
-            p.y = R * cosLat * cosDlon;
+            p.y = R * a.cosLat * a.cosDlon;
             break;
         case kEquatorial:
-            p.y = R * sinLat;
+            p.y = R * a.sinLat;
             break;
         default:
-            p.y = R * centre.ObliqueY(sinLat, cosLat, cosDlon);
+            p.y = R * a.ObliqueY(centre);
         }
         return kConverted;
     }
@@ -61,19 +60,11 @@ struct SphereInverse {
         // its rim (c = 90 degrees).
         const double sinC = std::fmin(1.0, rho / R);
         const double cosC = std::sqrt((1.0 - sinC) * (1.0 + sinC));
-        double dlon;
-        if (aspect == kNorthPolar) {
-            dlon = AzimuthalInverse::NorthPolar(x, y);
-        } else if (aspect == kSouthPolar) {
-            dlon = AzimuthalInverse::SouthPolar(x, y);
-        } else {
-            const double denominator = skeleton.Denominator(y, rho, sinC, cosC);
-            if (denominator == 0.0) return kUnplottable;
-            dlon = AzimuthalInverse::Oblique(x, sinC, denominator);
-        }
+        double dlon, lat;
+        if (!skeleton.Solve(aspect, true, x, y, rho, sinC, cosC, dlon, lat)) return kUnplottable;
         // The only azimuthal inverse whose longitude is not wrapped.
         p.x = lon0 + dlon;
-        p.y = skeleton.Latitude(y, rho, sinC, cosC);
+        p.y = lat;
         return kConverted;
     }
 };

@@ -39,14 +39,12 @@ struct SphereForward {
     explicit SphereForward(const PROJDATA& w)
         : centre(w.Lat1), lon0(w.Lon1), twoRK0(2.0 * w.MajorRadius * w.K0) {}
     Outcome operator()(PROJPOINT& p) const {
-        const double dlon = p.x - lon0, sinLat = std::sin(p.y), cosLat = std::cos(p.y);
-        const double sinDlon = std::sin(dlon), cosDlon = std::cos(dlon);
-        const double cosC = centre.CosC(sinLat, cosLat, cosDlon);
+        const AzimuthalPoint a(centre, p, lon0);
         // The hemisphere about the centre, its rim (cos c = 0) included.
-        if (cosC < 0.0 || 1.0 + cosC == 0.0) return kUnplottable;
-        const double Rk = twoRK0 / (1.0 + cosC);
-        p.x = Rk * cosLat * sinDlon;
-        p.y = Rk * centre.ObliqueY(sinLat, cosLat, cosDlon);
+        if (a.cosC < 0.0 || 1.0 + a.cosC == 0.0) return kUnplottable;
+        const double Rk = twoRK0 / (1.0 + a.cosC);
+        p.x = Rk * a.cosLat * a.sinDlon;
+        p.y = Rk * a.ObliqueY(centre);
         return kConverted;
     }
 };
@@ -68,18 +66,10 @@ struct SphereInverse {
         // c = 2 atan(rho/(2 R K0)).
         double sinC, cosC;
         SinCosTwiceAtan2(rho, twoRK0, sinC, cosC);
-        double dlon;
-        if (aspect == kNorthPolar) {
-            dlon = AzimuthalInverse::NorthPolar(x, y);
-        } else if (aspect == kSouthPolar) {
-            dlon = AzimuthalInverse::SouthPolar(x, y);
-        } else {
-            const double denominator = skeleton.Denominator(y, rho, sinC, cosC);
-            if (denominator == 0.0) return kUnplottable;
-            dlon = AzimuthalInverse::Oblique(x, sinC, denominator);
-        }
+        double dlon, lat;
+        if (!skeleton.Solve(aspect, true, x, y, rho, sinC, cosC, dlon, lat)) return kUnplottable;
         p.x = WrapPi(lon0 + dlon);
-        p.y = skeleton.Latitude(y, rho, sinC, cosC);
+        p.y = lat;
         return kConverted;
     }
 };
@@ -137,11 +127,10 @@ struct EllipsoidPolarForward {
     explicit EllipsoidPolarForward(const PROJDATA& w)
         : el(w), centre(w.Lat1), north(el.aspect == kNorthPolar) {}
     Outcome operator()(PROJPOINT& p) const {
-        const double lat = p.y, dlon = p.x - el.lon0;
-        const double sinLat = std::sin(lat), cosLat = std::cos(lat);
-        const double sinDlon = std::sin(dlon), cosDlon = std::cos(dlon);
+        const AzimuthalPoint a(centre, p, el.lon0);
+        const double sinLat = a.sinLat;
         // The hemisphere about the centre.
-        if (centre.CosC(sinLat, cosLat, cosDlon) < 0.0) return kUnplottable;
+        if (a.cosC < 0.0) return kUnplottable;
         // sqrt(1 - e^2 sin^2 lat) = 0, 1 + e sin lat = 0, Q = 0.
         if (1.0 - el.e2 * (sinLat * sinLat) == 0.0 || 1.0 + el.e * sinLat == 0.0 || el.sqrtQ == 0.0)
             return kUnplottable;
@@ -149,10 +138,10 @@ struct EllipsoidPolarForward {
         // + e sin phi))^(e/2) of phi = lat (north) or -lat (south), taken as
         // cos phi exp(e atanh(e sin phi)) / (1 + sin phi).
         const double sinPhi = north ? sinLat : -sinLat;
-        const double t = cosLat * el.factor.Power(sinPhi, 1.0) / (1.0 + sinPhi);
+        const double t = a.cosLat * el.factor.Power(sinPhi, 1.0) / (1.0 + sinPhi);
         const double rho = el.polarScale * t;
-        p.x = rho * sinDlon;
-        p.y = north ? -rho * cosDlon : rho * cosDlon;
+        p.x = rho * a.sinDlon;
+        p.y = north ? -rho * a.cosDlon : rho * a.cosDlon;
         return kConverted;
     }
 };
@@ -165,11 +154,10 @@ struct EllipsoidObliqueForward {
     explicit EllipsoidObliqueForward(const PROJDATA& w)
         : el(w), centre(w.Lat1), badOblique(1.0 + el.e * std::sin(el.phi1) == 0.0) {}
     Outcome operator()(PROJPOINT& p) const {
-        const double lat = p.y, dlon = p.x - el.lon0;
-        const double sinLat = std::sin(lat), cosLat = std::cos(lat);
-        const double sinDlon = std::sin(dlon), cosDlon = std::cos(dlon);
+        const AzimuthalPoint a(centre, p, el.lon0);
+        const double sinLat = a.sinLat, sinDlon = a.sinDlon, cosDlon = a.cosDlon;
         // The hemisphere about the centre, tested on the geodetic latitudes.
-        if (centre.CosC(sinLat, cosLat, cosDlon) < 0.0) return kUnplottable;
+        if (a.cosC < 0.0) return kUnplottable;
         // sqrt(1 - e^2 sin^2 lat) = 0, 1 - sin lat = 0, 1 + e sin lat = 0.
         if (1.0 - el.e2 * (sinLat * sinLat) == 0.0 || 1.0 - sinLat == 0.0 ||
             1.0 + el.e * sinLat == 0.0)
