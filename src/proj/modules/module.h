@@ -281,16 +281,6 @@ inline double LatitudeFromQ(double q, double e) {
     }
 }
 
-// --- Helpers: longitudes ---------------------------------------------------------
-
-// A longitude difference wrapped into [-pi, pi]: below -pi add 2 pi, above
-// pi subtract 2 pi (once).
-inline double WrapPi(double lon) {
-    if (lon < -kPi) return lon + kTwoPi;
-    if (lon > kPi) return lon - kTwoPi;
-    return lon;
-}
-
 // atanh(e sin phi) and the factor ((1 - e sin phi)/(1 + e sin phi))^(e/2) =
 // exp(-e atanh(e sin phi)) of the conformal and isometric latitudes. When e
 // < 0.1 (every Earth ellipsoid) atanh is summed as its odd series to the
@@ -341,6 +331,16 @@ struct GeodeticFromConformal {
         return chi + k2 * s2 + k4 * s4 + k6 * s6 + k8 * s8;
     }
 };
+
+// --- Helpers: longitudes ---------------------------------------------------------
+
+// A longitude difference wrapped into [-pi, pi]: below -pi add 2 pi, above
+// pi subtract 2 pi (once).
+inline double WrapPi(double lon) {
+    if (lon < -kPi) return lon + kTwoPi;
+    if (lon > kPi) return lon - kTwoPi;
+    return lon;
+}
 
 // --- Helpers: the azimuthal centre, aspects and inverse skeleton -------------------
 

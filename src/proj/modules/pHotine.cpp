@@ -52,7 +52,7 @@ struct HotineShape {
         if (s == -1.0 || es == 1.0) return kEps;
         return std::sqrt(((1.0 - s) / (1.0 + s)) * std::pow((1.0 + es) / (1.0 - es), e));
     }
-    // Q = E / t(lat)^B, 1.7e38 where t^B = 0 (the north pole) and 1.19e-7
+    // Q = E / t(lat)^B, 3.4e38 where t^B = 0 (the north pole) and 1.19e-7
     // where Q comes out 0 (E = 0: Lat0 at the north pole). Away from the
     // guards as exp(ln E - B ln t), ln t = ln((1 - s)/(1 + s))/2 + e atanh(e
     // s), which agrees with the quotient to a few units in the last place.
