@@ -298,6 +298,26 @@ TEST(Modules, SharedLoopContract) {
     EXPECT_GE(modules, 5);
 }
 
+// Stereographic and Orthographic take their centre from Lat0 (and Lon0) and
+// write it into the work record's Lat1 (and Lon1) first.
+TEST(Modules, CentreCopiedIntoTheWorkRecord) {
+    for (ProjType type : {PT_STEREOGRAPHIC, PT_ORTHOGRAPHIC}) {
+        for (ModuleConvertFn convert :
+             {kProjTypes[type].ops.forward, kProjTypes[type].ops.inverse}) {
+            PROJDATA w{};
+            w.MajorRadius = 1;
+            w.K0 = 1;
+            w.Lat0 = 0.5;
+            w.Lon0 = -1.5;
+            w.Lat1 = w.Lon1 = 9;
+            PROJPOINT p{0.1, 0.2};
+            ASSERT_TRUE(convert(&w, &p, 1));
+            EXPECT_EQ(w.Lat1, 0.5);
+            EXPECT_EQ(w.Lon1, type == PT_STEREOGRAPHIC ? -1.5 : 9);
+        }
+    }
+}
+
 TEST(Modules, DomainTestsAndSplitRules) {
     PROJDATA merc{};
     merc.Type = PT_MERCATOR;
