@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -46,20 +47,23 @@ bool ParseRecord(const std::string& text, PROJDATA& d) {
         if (eq == std::string::npos) return false;
         const std::string key = item.substr(0, eq);
         const double v = std::stod(item.substr(eq + 1));
+        // The record is byte-packed: its doubles are stored by offset.
         struct Field {
             const char* key;
-            double PROJDATA::*field;
+            size_t offset;
         };
         static const Field fields[] = {
-            {"a", &PROJDATA::MajorRadius}, {"lat0", &PROJDATA::Lat0},   {"lon0", &PROJDATA::Lon0},
-            {"lat1", &PROJDATA::Lat1},     {"lat2", &PROJDATA::Lat2},   {"lat3", &PROJDATA::Lat3},
-            {"lon1", &PROJDATA::Lon1},     {"lon2", &PROJDATA::Lon2},   {"lon3", &PROJDATA::Lon3},
-            {"k0", &PROJDATA::K0},         {"alpha", &PROJDATA::Alpha},
+            {"a", offsetof(PROJDATA, MajorRadius)}, {"lat0", offsetof(PROJDATA, Lat0)},
+            {"lon0", offsetof(PROJDATA, Lon0)},     {"lat1", offsetof(PROJDATA, Lat1)},
+            {"lat2", offsetof(PROJDATA, Lat2)},     {"lat3", offsetof(PROJDATA, Lat3)},
+            {"lon1", offsetof(PROJDATA, Lon1)},     {"lon2", offsetof(PROJDATA, Lon2)},
+            {"lon3", offsetof(PROJDATA, Lon3)},     {"k0", offsetof(PROJDATA, K0)},
+            {"alpha", offsetof(PROJDATA, Alpha)},
         };
         bool known = false;
         for (const Field& f : fields)
             if (key == f.key) {
-                d.*f.field = v;
+                std::memcpy(reinterpret_cast<char*>(&d) + f.offset, &v, sizeof v);
                 known = true;
             }
         if (key == "type")
@@ -312,8 +316,8 @@ TEST(Modules, CentreCopiedIntoTheWorkRecord) {
             w.Lat1 = w.Lon1 = 9;
             PROJPOINT p{0.1, 0.2};
             ASSERT_TRUE(convert(&w, &p, 1));
-            EXPECT_EQ(w.Lat1, 0.5);
-            EXPECT_EQ(w.Lon1, type == PT_STEREOGRAPHIC ? -1.5 : 9);
+            EXPECT_EQ(+w.Lat1, 0.5);
+            EXPECT_EQ(+w.Lon1, type == PT_STEREOGRAPHIC ? -1.5 : 9);
         }
     }
 }
