@@ -355,6 +355,7 @@ bool QVProjRefFileWrite(const char* pName, const PROJDATA* pProj, DatumType datu
 bool QVProjRefFileReadEx(const char* pName, PROJDATA* pProj, DatumType* pDatum,
                          DATUM2WGS84* pDatumParams, GEOREF* pRef, unsigned int* pFlags) {
     DebugLog("QVProjRefFileReadEx(\"%s\")\n", pName ? pName : "(null)");
+    if (pFlags) *pFlags = 0;
     if (pName == nullptr || pName[0] == '\0') return false;
     Records r{};
     r.proj.Type = PT_UNDEFINED;
@@ -368,11 +369,9 @@ bool QVProjRefFileReadEx(const char* pName, PROJDATA* pProj, DatumType* pDatum,
     try {
         const std::string path = RefFileName(pName);
         if (path.size() > kMaxPathLength) return false;
-        if (pFlags) *pFlags = 0;
         std::uint64_t size = 0;
-        std::FILE* f = OpenSideFile(path, &size);
-        if (f != nullptr) {
-            LineReader lines(f, kMaxLine);
+        if (FilePtr f = OpenSideFile(path, &size)) {
+            LineReader lines(f.get(), kMaxLine);
             std::string line;
             double version = 0;
             if (!lines.Next(&line)) {
@@ -384,7 +383,6 @@ bool QVProjRefFileReadEx(const char* pName, PROJDATA* pProj, DatumType* pDatum,
                 flags = SF_FOUND;
                 ok = ReadBody(lines, size, r);
             }
-            std::fclose(f);
         }
     } catch (...) {
         QV_REPORT(QVERR_MEMORY);

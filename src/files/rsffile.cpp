@@ -88,10 +88,9 @@ bool ReadRsf(const char* pName, bool nameIsImage, GEOREF* pRef, unsigned int* pF
     bool ok = true;
     try {
         std::uint64_t size = 0;
-        std::FILE* f = OpenSideFile(nameIsImage ? RsfFileName(pName) : pName, &size);
-        if (f == nullptr) return true;
-        ok = ParseRsf(f, size, &ref, &flags);
-        std::fclose(f);
+        FilePtr f = OpenSideFile(nameIsImage ? RsfFileName(pName) : pName, &size);
+        if (!f) return true;
+        ok = ParseRsf(f.get(), size, &ref, &flags);
     } catch (...) {
         QV_REPORT(QVERR_MEMORY);
         ok = false;

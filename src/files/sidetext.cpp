@@ -14,16 +14,12 @@
 
 namespace QVProj {
 
-std::FILE* OpenSideFile(const std::string& path, std::uint64_t* pSize) {
+FilePtr OpenSideFile(const std::string& path, std::uint64_t* pSize) {
     const std::string found = FindPathIgnoringCase(path);
     if (found.empty()) return nullptr;
-    std::FILE* f = std::fopen(found.c_str(), "r");
-    if (f == nullptr) return nullptr;
+    FilePtr f(std::fopen(found.c_str(), "r"));
     struct stat st;
-    if (::fstat(::fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) {
-        std::fclose(f);
-        return nullptr;
-    }
+    if (!f || ::fstat(::fileno(f.get()), &st) != 0 || !S_ISREG(st.st_mode)) return nullptr;
     *pSize = static_cast<std::uint64_t>(st.st_size);
     return f;
 }

@@ -6,14 +6,21 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace QVProj {
 
+// A file that closes itself.
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
 // Opens a side file for reading: the file `path` names, exactly or ignoring
 // case (FindPathIgnoringCase). Null when there is none or it cannot be
 // opened; *pSize gets its size.
-std::FILE* OpenSideFile(const std::string& path, std::uint64_t* pSize);
+FilePtr OpenSideFile(const std::string& path, std::uint64_t* pSize);
 
 // Reads a text file line by line.
 class LineReader {

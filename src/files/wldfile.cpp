@@ -44,19 +44,18 @@ bool ReadWorld(const char* pName, bool nameIsImage, GEOREF* pRef, unsigned int* 
         return false;
     }
     try {
-        std::FILE* f = nullptr;
+        FilePtr f;
         std::uint64_t size = 0;
         if (nameIsImage) {
             for (const std::string& name : WorldFileReadNames(pName))
-                if ((f = OpenSideFile(name, &size)) != nullptr) break;
+                if ((f = OpenSideFile(name, &size))) break;
         } else {
             f = OpenSideFile(pName, &size);
         }
-        if (f == nullptr) return true;
+        if (!f) return true;
         GEOREF ref{};
         unsigned int flags = SF_FOUND;
-        ParseWorld(f, &ref, &flags);
-        std::fclose(f);
+        ParseWorld(f.get(), &ref, &flags);
         if (pRef) *pRef = ref;
         if (pFlags) *pFlags = flags;
         return true;
