@@ -7,10 +7,12 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 class ScratchTest : public ::testing::Test {
 protected:

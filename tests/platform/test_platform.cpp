@@ -2,59 +2,27 @@
 // all, and file names that ignore case.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
+#include "files/scratch.h"
 #include "platform/atomicfile.h"
 #include "platform/filecase.h"
 
 using namespace QVProj;
 namespace fs = std::filesystem;
 
-namespace {
-
-// Every test has its own scratch directory, so tests may run in parallel.
-class PlatformTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = fs::path(::testing::TempDir()) /
-              ("qvproj_platform_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir);
-    }
-    std::string P(const std::string& name) const { return (dir / name).string(); }
-    static std::string Read(const std::string& p) {
-        std::ifstream f(p, std::ios::binary);
-        std::stringstream ss;
-        ss << f.rdbuf();
-        return ss.str();
-    }
-    int Entries() const {
-        int n = 0;
-        for (auto& e : fs::directory_iterator(dir)) n += e.path().empty() ? 0 : 1;
-        return n;
-    }
-    fs::path dir;
-};
-
-} // namespace
+using PlatformTest = ScratchTest;
 
 TEST_F(PlatformTest, WritesAndReplacesLeavingNoTemporaryFile) {
     ASSERT_TRUE(WriteFileAtomically(P("a.txt").c_str(), "one\n"));
     EXPECT_EQ(Read(P("a.txt")), "one\n");
     ASSERT_TRUE(WriteFileAtomically(P("a.txt").c_str(), std::string("two\0three", 9)));
     EXPECT_EQ(Read(P("a.txt")), std::string("two\0three", 9));
-    EXPECT_EQ(Entries(), 1);
+    EXPECT_EQ(Listing(), "a.txt");
 }
 
 TEST_F(PlatformTest, FailedFillLeavesOldFileUntouched) {
@@ -66,7 +34,7 @@ TEST_F(PlatformTest, FailedFillLeavesOldFileUntouched) {
     }));
     EXPECT_TRUE(sawTemp);
     EXPECT_EQ(Read(P("a.txt")), "good");
-    EXPECT_EQ(Entries(), 1);
+    EXPECT_EQ(Listing(), "a.txt");
 }
 
 TEST_F(PlatformTest, KeepsModeAndFollowsSymbolicLinks) {
