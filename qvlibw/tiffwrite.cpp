@@ -108,9 +108,13 @@ bool SetTagsInPlace(const char* path, const QVBitmapTagList& tags) {
     if (options == nullptr) return false;
     TIFFOpenOptionsSetErrorHandlerExtR(options, QuietError, &errors);
     TIFFOpenOptionsSetWarningHandlerExtR(options, QuietWarning, nullptr);
-    t_ourOpen = true;
+    // libtiff sets up a directory's tags again when it writes one: our
+    // definitions are wanted for as long as the handle is open.
+    struct OurHandle {
+        OurHandle() { t_ourOpen = true; }
+        ~OurHandle() { t_ourOpen = false; }
+    } ours;
     TIFF* tif = TIFFOpenExt(path, "r+", options);
-    t_ourOpen = false;
     TIFFOpenOptionsFree(options);
     if (tif == nullptr) return false;
 
