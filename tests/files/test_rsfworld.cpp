@@ -254,3 +254,19 @@ TEST_F(WorldTest, ReaderTriesThreeNamesAndNeedsSixWholeLines) {
     EXPECT_EQ(reports.seen()[0].number, 20205);
     EXPECT_EQ(reports.seen()[0].unit, "WLDFile");
 }
+
+TEST_F(RsfTest, UnreadableFilesReadAsFilesThatCannotBeOpened) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    for (const char* name : {"u.RSF", "u.tfw", "u.tif.qvr"}) {
+        Write(P(name), "2 1\n");
+        std::filesystem::permissions(P(name), std::filesystem::perms::none);
+    }
+    GEOREF g{};
+    unsigned flags = 99;
+    EXPECT_TRUE(QVProjReadBlueMarbleRSF(P("u.tif").c_str(), &g, &flags));
+    EXPECT_EQ(flags, 0u);
+    EXPECT_TRUE(QVProjReadESRIWorld(P("u.tif").c_str(), &g, &flags));
+    EXPECT_EQ(flags, 0u);
+    EXPECT_TRUE(QVProjRefFileReadEx(P("u.tif").c_str(), nullptr, nullptr, nullptr, &g, &flags));
+    EXPECT_EQ(flags, 0u);
+}
