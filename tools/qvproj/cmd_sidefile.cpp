@@ -30,19 +30,16 @@ int CaptureError(const _QVERRINFO* info) {
     return 1;
 }
 
-std::string Lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 Kind KindOf(const std::string& file) {
-    const std::string name = Lower(std::filesystem::path(file).filename().string());
+    const std::string name = std::filesystem::path(file).filename().string();
     const std::size_t dot = name.rfind('.');
     const std::string ext = dot == std::string::npos || dot == 0 ? "" : name.substr(dot + 1);
-    if (name.size() >= 5 && name.compare(name.size() - 3, 3, "qvr") == 0) return Kind::Reference;
-    if (ext == "rsf") return Kind::Rsf;
-    if (ext == "wld" || (ext.size() >= 2 && ext.back() == 'w')) return Kind::World;
+    if (name.size() >= 5 && qvcli::SameName(name.substr(name.size() - 3), "qvr"))
+        return Kind::Reference;
+    if (qvcli::SameName(ext, "rsf")) return Kind::Rsf;
+    if (qvcli::SameName(ext, "wld") ||
+        (ext.size() >= 2 && (ext.back() == 'w' || ext.back() == 'W')))
+        return Kind::World;
     // A usage error: exit status 2.
     throw CLI::ValidationError("cannot tell the kind of side file from the name '" + file +
                                    "' (a reference file ends in qvr, an RSF file in .rsf, a "
