@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "files/scratch.h"
+#include "files/fixture.h"
 #include "files/tiffbuild.h"
 #include "qvlibw/qvlibw.h"
 #include "qvproj/files.h"

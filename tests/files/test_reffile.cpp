@@ -12,7 +12,7 @@
 
 #include "datum/reports.h"
 #include "files/refkeys.h"
-#include "files/scratch.h"
+#include "files/fixture.h"
 #include "platform/filecase.h"
 #include "qvproj/files.h"
 

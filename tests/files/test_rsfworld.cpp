@@ -7,7 +7,7 @@
 #include <string>
 
 #include "datum/reports.h"
-#include "files/scratch.h"
+#include "files/fixture.h"
 #include "qvproj/files.h"
 
 using namespace QVProj;

@@ -16,7 +16,7 @@
 
 #include <tiffio.h>
 
-#include "files/scratch.h"
+#include "files/fixture.h"
 #include "files/tiffbuild.h"
 #include "qvlibw/qvlibw.h"
 

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "files/scratch.h"
+#include "files/fixture.h"
 #include "platform/atomicfile.h"
 #include "platform/filecase.h"
 

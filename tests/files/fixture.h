@@ -1,11 +1,9 @@
-// A scratch directory of its own for every test, so that tests may run in
-// parallel, with helpers to read and write whole files.
-#ifndef QVPROJ_TESTS_FILES_SCRATCH_H
-#define QVPROJ_TESTS_FILES_SCRATCH_H
+// The side-file tests' fixture: a scratch directory of its own for every
+// test (tests/scratch.h) with helpers to name, read and write its files.
+#ifndef QVPROJ_TESTS_FILES_FIXTURE_H
+#define QVPROJ_TESTS_FILES_FIXTURE_H
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -14,20 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "scratch.h"
+
 class ScratchTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = std::filesystem::path(::testing::TempDir()) /
-              ("qvproj_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
-               std::to_string(::getpid()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
     // A path in the scratch directory.
-    std::string P(const std::string& name) const { return (dir / name).string(); }
+    std::string P(const std::string& name) const { return scratch.File(name); }
     static std::string Read(const std::string& path) {
         std::ifstream f(path, std::ios::binary);
         std::stringstream ss;
@@ -48,7 +38,8 @@ protected:
         return out;
     }
 
-    std::filesystem::path dir;
+    ScratchDir scratch;
+    const std::filesystem::path& dir = scratch.path();
 };
 
 #endif
