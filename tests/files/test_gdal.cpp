@@ -98,12 +98,12 @@ TEST_F(GdalTest, WorldFilesWrittenByGdalReadToItsGeotransform) {
         const std::string json = Read(kData + name + ".gdalinfo.json");
         const std::vector<double> gt = NumbersAfter(json, "\"geoTransform\"", 6);
         ASSERT_EQ(gt.size(), 6u);
-        EXPECT_EQ(g.A, gt[1]);
-        EXPECT_EQ(g.B, gt[2]);
-        EXPECT_EQ(g.D, gt[4]);
-        EXPECT_EQ(g.E, gt[5]);
-        EXPECT_EQ(g.C, gt[0] + gt[1] / 2 + gt[2] / 2);
-        EXPECT_EQ(g.F, gt[3] + gt[4] / 2 + gt[5] / 2);
+        EXPECT_EQ(+g.A, gt[1]);
+        EXPECT_EQ(+g.B, gt[2]);
+        EXPECT_EQ(+g.D, gt[4]);
+        EXPECT_EQ(+g.E, gt[5]);
+        EXPECT_EQ(+g.C, gt[0] + gt[1] / 2 + gt[2] / 2);
+        EXPECT_EQ(+g.F, gt[3] + gt[4] / 2 + gt[5] / 2);
         ExpectGdalCorners(g, json);
     }
 }

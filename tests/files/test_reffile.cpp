@@ -51,7 +51,9 @@ struct ReadBack {
 
 class RefFileTest : public ScratchTest {
 protected:
+    // Reads into r, releasing the controls of an earlier read.
     void Load(const std::string& name, ReadBack& r) {
+        RefFreeControls(&r.ref);
         r.ok = QVProjRefFileReadEx(P(name).c_str(), &r.proj, &r.datum, &r.params, &r.ref, &r.flags);
     }
     // Reads a file of the given text (header added).
@@ -66,9 +68,11 @@ PROJDATA AllFields(ProjType type) {
     PROJDATA p{};
     p.Type = type;
     double v = 1.25;
-    for (double* d : {&p.Scale, &p.xOrg, &p.yOrg, &p.Lat0, &p.Lon0, &p.Lat1, &p.Lat2, &p.Lat3,
-                      &p.Lon1, &p.Lon2, &p.Lon3, &p.K0, &p.Alpha, &p.MajorRadius, &p.Flattening})
-        *d = (v += 1.0 / 3);
+    auto next = [&v] { return v += 1.0 / 3; };
+    p.Scale = next(), p.xOrg = next(), p.yOrg = next(), p.Lat0 = next(), p.Lon0 = next();
+    p.Lat1 = next(), p.Lat2 = next(), p.Lat3 = next(), p.Lon1 = next(), p.Lon2 = next();
+    p.Lon3 = next(), p.K0 = next(), p.Alpha = next(), p.MajorRadius = next();
+    p.Flattening = next();
     p.bSouth = p.bUseAlpha = p.bRotate = p.bUOffset = true;
     p.Zone = static_cast<StateZoneType>(11);
     p.Ellipsoid = ET_USER_DEFINED;
@@ -109,14 +113,14 @@ TEST_F(RefFileTest, UtmWithNad27WritesTheKeysOfThePart) {
     Load("map.tif", r);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.flags, 1u | 2u | 16u);
-    EXPECT_EQ(r.proj.Type, PT_UTM);
-    EXPECT_EQ(r.proj.Lon0, -93);
-    EXPECT_EQ(r.proj.K0, 0.9996);
-    EXPECT_EQ(r.proj.Ellipsoid, ET_WGS_84);
+    EXPECT_EQ(+r.proj.Type, PT_UTM);
+    EXPECT_EQ(+r.proj.Lon0, -93);
+    EXPECT_EQ(+r.proj.K0, 0.9996);
+    EXPECT_EQ(+r.proj.Ellipsoid, ET_WGS_84);
     EXPECT_EQ(r.datum, DatNAD1927CONUS);
-    EXPECT_EQ(r.params.Method, DatMethodMolodensky);
-    EXPECT_EQ(r.params.dY, 160);
-    EXPECT_EQ(r.ref.Method, RefNone);
+    EXPECT_EQ(+r.params.Method, DatMethodMolodensky);
+    EXPECT_EQ(+r.params.dY, 160);
+    EXPECT_EQ(+r.ref.Method, RefNone);
 }
 
 TEST_F(RefFileTest, EveryProjectionTypeRoundTripsTheKeysItWrites) {
@@ -129,7 +133,7 @@ TEST_F(RefFileTest, EveryProjectionTypeRoundTripsTheKeysItWrites) {
         Load("p", r);
         ASSERT_TRUE(r.ok);
         EXPECT_EQ(r.flags, 1u | 16u);
-        EXPECT_EQ(r.proj.Type, t);
+        EXPECT_EQ(+r.proj.Type, t);
         // Each key the file holds reads back to the written value; the
         // others read as zero. Latitude 3 and longitude 3 are never written.
         for (const RefKey& k : kRefKeys) {
@@ -156,7 +160,7 @@ TEST_F(RefFileTest, EveryProjectionTypeRoundTripsTheKeysItWrites) {
         }
         const bool zone = t == PT_STATEPLANE27 || t == PT_STATEPLANE83;
         EXPECT_EQ(text.find("Lat3") == std::string::npos, true);
-        EXPECT_EQ(r.proj.Zone, zone ? in.Zone : 0); // the reader's zeroed record
+        EXPECT_EQ(+r.proj.Zone, zone ? in.Zone : 0); // the reader's zeroed record
         EXPECT_EQ(text.find("Projection Alpha") != std::string::npos, t == PT_HOTINE);
         EXPECT_EQ(text.find("Ellipsoid Type : USER-DEFINED") != std::string::npos, t != PT_LATLONG);
     }
@@ -190,38 +194,47 @@ TEST_F(RefFileTest, DatumsAndEveryGeoreferenceMethodRoundTrip) {
         ReadBack r;
         Load("g.qvr", r);
         ASSERT_TRUE(r.ok);
-        EXPECT_EQ(r.proj.Type, PT_UNDEFINED);
+        EXPECT_EQ(+r.proj.Type, PT_UNDEFINED);
         EXPECT_EQ(r.datum, DatUserDefined);
-        EXPECT_EQ(r.params.Method, DatMethodBursaWolf);
-        for (double DATUM2WGS84::*f :
-             {&DATUM2WGS84::PrimeMeridian, &DATUM2WGS84::dX, &DATUM2WGS84::dY, &DATUM2WGS84::dZ,
-              &DATUM2WGS84::rX, &DATUM2WGS84::rY, &DATUM2WGS84::rZ, &DATUM2WGS84::Scale,
-              &DATUM2WGS84::MajorRadius, &DATUM2WGS84::Flattening})
-            EXPECT_NEAR(r.params.*f, bursa.*f, 1e-14 * std::fabs(bursa.*f));
+        EXPECT_EQ(+r.params.Method, DatMethodBursaWolf);
+        const DATUM2WGS84& p = r.params;
+        const double got[] = {p.PrimeMeridian, p.dX,          p.dY,        p.dZ, p.rX, p.rY, p.rZ,
+                              p.Scale,         p.MajorRadius, p.Flattening};
+        const double want[] = {bursa.PrimeMeridian,
+                               bursa.dX,
+                               bursa.dY,
+                               bursa.dZ,
+                               bursa.rX,
+                               bursa.rY,
+                               bursa.rZ,
+                               bursa.Scale,
+                               bursa.MajorRadius,
+                               bursa.Flattening};
+        for (int i = 0; i < 10; ++i) EXPECT_NEAR(got[i], want[i], 1e-14 * std::fabs(want[i])) << i;
         const unsigned georef = m == RefCoefficients ? 4u : m >= RefNone ? 0u : 8u;
         EXPECT_EQ(r.flags, 2u | 16u | georef);
         // An unknown method is written as "UNKNOWN" and reads as none.
-        EXPECT_EQ(r.ref.Method, m > RefNone ? RefNone : m);
+        EXPECT_EQ(+r.ref.Method, m > RefNone ? RefNone : m);
         if (m == RefCoefficients) {
-            EXPECT_EQ(r.ref.A, 30);
+            EXPECT_EQ(+r.ref.A, 30);
             EXPECT_TRUE(std::isnan(r.ref.B));
-            EXPECT_EQ(r.ref.C, kInf); // 15 digits of the largest double round beyond it
+            EXPECT_EQ(+r.ref.C, kInf); // 15 digits of the largest double round beyond it
             EXPECT_TRUE(r.ref.D == 0 && std::signbit(r.ref.D));
-            EXPECT_EQ(r.ref.E, -kInf);
+            EXPECT_EQ(+r.ref.E, -kInf);
             EXPECT_NEAR(r.ref.F, 4e-320, 1e-323);
-            EXPECT_EQ(r.ref.pSrcControls, nullptr);
-            EXPECT_EQ(r.ref.NumControls, 0);
+            EXPECT_EQ(+r.ref.pSrcControls, nullptr);
+            EXPECT_EQ(+r.ref.NumControls, 0);
         } else if (georef == 8u) {
-            ASSERT_EQ(r.ref.NumControls, 3);
+            ASSERT_EQ(+r.ref.NumControls, 3);
             for (int i = 0; i < 3; ++i) {
-                EXPECT_EQ(r.ref.pSrcControls[i].x, src[i].x);
-                EXPECT_EQ(r.ref.pSrcControls[i].y, src[i].y);
-                EXPECT_EQ(r.ref.pDstControls[i].x, dst[i].x);
-                EXPECT_EQ(r.ref.pDstControls[i].y, dst[i].y);
+                EXPECT_EQ(+r.ref.pSrcControls[i].x, src[i].x);
+                EXPECT_EQ(+r.ref.pSrcControls[i].y, src[i].y);
+                EXPECT_EQ(+r.ref.pDstControls[i].x, dst[i].x);
+                EXPECT_EQ(+r.ref.pDstControls[i].y, dst[i].y);
             }
-            EXPECT_EQ(r.ref.A, 0); // coefficients are written for method 5 only
+            EXPECT_EQ(+r.ref.A, 0); // coefficients are written for method 5 only
         } else {
-            EXPECT_EQ(r.ref.pSrcControls, nullptr);
+            EXPECT_EQ(+r.ref.pSrcControls, nullptr);
         }
     }
     // Control points of extreme values keep their 15 digits.
@@ -235,18 +248,18 @@ TEST_F(RefFileTest, DatumsAndEveryGeoreferenceMethodRoundTrip) {
     ASSERT_TRUE(QVProjRefFileWriteEx(P("x.qvr").c_str(), nullptr, DatNone, nullptr, &g));
     ReadBack r;
     Load("x.qvr", r);
-    ASSERT_EQ(r.ref.NumControls, 1);
+    ASSERT_EQ(+r.ref.NumControls, 1);
     EXPECT_TRUE(std::isnan(r.ref.pSrcControls[0].x));
-    EXPECT_EQ(r.ref.pSrcControls[0].y, -kInf);
-    EXPECT_EQ(r.ref.pDstControls[0].x, 5e-324);
-    EXPECT_EQ(r.ref.pDstControls[0].y, -1e300);
+    EXPECT_EQ(+r.ref.pSrcControls[0].y, -kInf);
+    EXPECT_EQ(+r.ref.pDstControls[0].x, 5e-324);
+    EXPECT_EQ(+r.ref.pDstControls[0].y, -1e300);
 }
 
 TEST_F(RefFileTest, ReaderFollowsTheLabelRules) {
     ReadBack r;
     LoadText("Projection Name : mercator\nProjection Scale:2\n", r);
-    EXPECT_EQ(r.proj.Type, PT_MERCATOR);
-    EXPECT_EQ(r.proj.Scale, 0); // a key against the colon is not recognised
+    EXPECT_EQ(+r.proj.Type, PT_MERCATOR);
+    EXPECT_EQ(+r.proj.Scale, 0); // a key against the colon is not recognised
     LoadText("  projection   scale \t: \t2.5e1xyz\nPROJECTIONNAME : Transverse  mercator\n"
              "Projection In Southern Hemisphere (UTM only) : TRUE enough\n"
              "Projection Uses Alpha Parameter (Hotine only) : yes\n"
@@ -254,26 +267,26 @@ TEST_F(RefFileTest, ReaderFollowsTheLabelRules) {
              "Projection State Zone : Alabama East\n"
              "Projection Ellipsoid Type : no such ellipsoid\n",
              r);
-    EXPECT_EQ(r.proj.Scale, 25);
-    EXPECT_EQ(r.proj.Type, PT_TMERCATOR);
+    EXPECT_EQ(+r.proj.Scale, 25);
+    EXPECT_EQ(+r.proj.Type, PT_TMERCATOR);
     EXPECT_TRUE(r.proj.bSouth);
     EXPECT_FALSE(r.proj.bUseAlpha);
-    EXPECT_EQ(r.proj.xOrg, 0); // a number that does not parse reads as 0
-    EXPECT_EQ(r.proj.Zone, 0);
-    EXPECT_EQ(r.proj.Ellipsoid, ET_USER_DEFINED);
+    EXPECT_EQ(+r.proj.xOrg, 0); // a number that does not parse reads as 0
+    EXPECT_EQ(+r.proj.Zone, 0);
+    EXPECT_EQ(+r.proj.Ellipsoid, ET_USER_DEFINED);
     LoadText("Projection Name : Gall\nDatum Name : Atlantis\nDatum Method : teleport\n"
              "Georef Method : Known Coefficients\n",
              r);
-    EXPECT_EQ(r.proj.Type, PT_UNDEFINED);
+    EXPECT_EQ(+r.proj.Type, PT_UNDEFINED);
     EXPECT_EQ(r.datum, DatNone);
-    EXPECT_EQ(r.params.Method, 6);
-    EXPECT_EQ(r.ref.Method, RefCoefficients);
+    EXPECT_EQ(+r.params.Method, 6);
+    EXPECT_EQ(+r.ref.Method, RefCoefficients);
     EXPECT_EQ(r.flags, 4u | 16u);
     LoadText("Georef Method : affine polynomial\n", r);
-    EXPECT_EQ(r.ref.Method, RefAffine);
+    EXPECT_EQ(+r.ref.Method, RefAffine);
     EXPECT_EQ(r.flags, 16u); // no control points
     LoadText("Georef Method : Third Order\n", r);
-    EXPECT_EQ(r.ref.Method, RefThirdOrder);
+    EXPECT_EQ(+r.ref.Method, RefThirdOrder);
 
     // Point lines before the count are ignored, beyond it too; a count after
     // the points keeps the arrays; missing numbers stay 0.
@@ -282,15 +295,15 @@ TEST_F(RefFileTest, ReaderFollowsTheLabelRules) {
              "Georef Control Point Count : 3\n",
              r);
     EXPECT_EQ(r.flags, 8u | 16u);
-    ASSERT_EQ(r.ref.NumControls, 2);
-    EXPECT_EQ(r.ref.pSrcControls[0].x, 1);
-    EXPECT_EQ(r.ref.pDstControls[0].y, 4);
-    EXPECT_EQ(r.ref.pSrcControls[1].x, 5);
-    EXPECT_EQ(r.ref.pSrcControls[1].y, 0);
+    ASSERT_EQ(+r.ref.NumControls, 2);
+    EXPECT_EQ(+r.ref.pSrcControls[0].x, 1);
+    EXPECT_EQ(+r.ref.pDstControls[0].y, 4);
+    EXPECT_EQ(+r.ref.pSrcControls[1].x, 5);
+    EXPECT_EQ(+r.ref.pSrcControls[1].y, 0);
     // A count without point lines gives no controls.
     LoadText("Georef Method : Helmert\nGeoref Control Point Count : 4\n", r);
     EXPECT_EQ(r.flags, 16u);
-    EXPECT_EQ(r.ref.NumControls, 0);
+    EXPECT_EQ(+r.ref.NumControls, 0);
     // Records not given are not read.
     Write(P("h.qvr"),
           std::string(kHeaderLine) + "Projection Name : Mercator\nDatum Name : WGS 84\n");
@@ -317,9 +330,9 @@ TEST_F(RefFileTest, HeadersVersionsAndMissingFiles) {
     Load("v.qvr", r);
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(r.flags, 0u);
-    EXPECT_EQ(r.proj.Type, PT_UNDEFINED);
+    EXPECT_EQ(+r.proj.Type, PT_UNDEFINED);
     EXPECT_EQ(r.datum, DatNone);
-    EXPECT_EQ(r.ref.Method, RefNone);
+    EXPECT_EQ(+r.ref.Method, RefNone);
     // Wrong headers report 20203; an empty file fails without a report.
     reports.seen();
     Reports().clear();
@@ -348,7 +361,7 @@ TEST_F(RefFileTest, HeadersVersionsAndMissingFiles) {
         Load(name, r);
         EXPECT_TRUE(r.ok) << name;
         EXPECT_EQ(r.flags, 0u);
-        EXPECT_EQ(r.proj.Type, PT_UNDEFINED);
+        EXPECT_EQ(+r.proj.Type, PT_UNDEFINED);
     }
     EXPECT_FALSE(QVProjRefFileReadEx(nullptr, &r.proj, nullptr, nullptr, nullptr, &r.flags));
     EXPECT_FALSE(QVProjRefFileReadEx("", &r.proj, nullptr, nullptr, nullptr, &r.flags));
@@ -364,10 +377,10 @@ TEST_F(RefFileTest, JunkLongLinesAndHugeCountsReadSafely) {
                  "Projection Name : Mercator",
              r); // no final newline
     EXPECT_TRUE(r.ok);
-    EXPECT_EQ(r.proj.Type, PT_MERCATOR);
-    EXPECT_EQ(r.proj.Scale, 3);
-    EXPECT_EQ(r.proj.Lat0, kInf); // the 483 nines a 511-character line keeps: beyond the range
-    EXPECT_EQ(r.proj.Lon0, 12);
+    EXPECT_EQ(+r.proj.Type, PT_MERCATOR);
+    EXPECT_EQ(+r.proj.Scale, 3);
+    EXPECT_EQ(+r.proj.Lat0, kInf); // the 483 nines a 511-character line keeps: beyond the range
+    EXPECT_EQ(+r.proj.Lon0, 12);
     // Counts that the file cannot hold read as no points, without allocating.
     for (const char* count : {"2147483647", "2147483648", "-1", "0", "1000"}) {
         LoadText(std::string("Georef Method : Affine\nGeoref Control Point Count : ") + count +
@@ -375,15 +388,15 @@ TEST_F(RefFileTest, JunkLongLinesAndHugeCountsReadSafely) {
                  r);
         EXPECT_TRUE(r.ok) << count;
         EXPECT_EQ(r.flags, 16u) << count;
-        EXPECT_EQ(r.ref.NumControls, 0) << count;
-        EXPECT_EQ(r.ref.pSrcControls, nullptr) << count;
+        EXPECT_EQ(+r.ref.NumControls, 0) << count;
+        EXPECT_EQ(+r.ref.pSrcControls, nullptr) << count;
     }
     // A count the file can hold gets zeroed points beyond the lines it has.
     LoadText("Georef Method : Affine\nGeoref Control Point Count : 3\nGeoref Point : 1 2 3 4\n"
              "\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n",
              r);
-    ASSERT_EQ(r.ref.NumControls, 3);
-    EXPECT_EQ(r.ref.pSrcControls[2].x, 0);
+    ASSERT_EQ(+r.ref.NumControls, 3);
+    EXPECT_EQ(+r.ref.pSrcControls[2].x, 0);
 }
 
 TEST_F(RefFileTest, NamesIgnoreCaseAndHaveALimit) {

@@ -64,13 +64,13 @@ TEST_F(RsfTest, WritesAndReadsControlPoints) {
     r.ok = QVProjReadBlueMarbleRSF(P("map.jpg").c_str(), &r.ref, &r.flags);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.flags, 8u | 16u);
-    EXPECT_EQ(r.ref.Method, RefHelmert); // whatever method wrote it
-    ASSERT_EQ(r.ref.NumControls, 3);
-    EXPECT_EQ(r.ref.pDstControls[1].x, 503000.125);
+    EXPECT_EQ(+r.ref.Method, RefHelmert); // whatever method wrote it
+    ASSERT_EQ(+r.ref.NumControls, 3);
+    EXPECT_EQ(+r.ref.pDstControls[1].x, 503000.125);
     EXPECT_TRUE(std::isnan(r.ref.pSrcControls[2].x));
-    EXPECT_EQ(r.ref.pSrcControls[2].y, 1e300);
-    EXPECT_EQ(r.ref.pDstControls[2].x, -kInf);
-    EXPECT_EQ(r.ref.pDstControls[2].y, 5e-324);
+    EXPECT_EQ(+r.ref.pSrcControls[2].y, 1e300);
+    EXPECT_EQ(+r.ref.pDstControls[2].x, -kInf);
+    EXPECT_EQ(+r.ref.pDstControls[2].y, 5e-324);
     // The file named directly, and without a record to fill.
     unsigned flags = 0;
     EXPECT_TRUE(QVProjReadBlueMarbleRSFFile(P("MAP.rsf").c_str(), nullptr, &flags));
@@ -126,10 +126,10 @@ TEST_F(RsfTest, ShortBrokenAndHugeFilesReadAsNoPoints) {
     r.ok = QVProjReadBlueMarbleRSF(P("m.tif").c_str(), &r.ref, &r.flags);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.flags, 8u | 16u);
-    ASSERT_EQ(r.ref.NumControls, 2);
-    EXPECT_EQ(r.ref.pSrcControls[0].x, 10);
-    EXPECT_EQ(r.ref.pDstControls[0].y, 40);
-    EXPECT_EQ(r.ref.pDstControls[1].y, 4);
+    ASSERT_EQ(+r.ref.NumControls, 2);
+    EXPECT_EQ(+r.ref.pSrcControls[0].x, 10);
+    EXPECT_EQ(+r.ref.pDstControls[0].y, 40);
+    EXPECT_EQ(+r.ref.pDstControls[1].y, 4);
 }
 
 TEST_F(RsfTest, MissingFilesAndBadNames) {
@@ -138,7 +138,7 @@ TEST_F(RsfTest, MissingFilesAndBadNames) {
     unsigned flags = 99;
     EXPECT_TRUE(QVProjReadBlueMarbleRSF(P("missing.tif").c_str(), &mine, &flags));
     EXPECT_EQ(flags, 0u);
-    EXPECT_EQ(mine.A, 1); // untouched
+    EXPECT_EQ(+mine.A, 1); // untouched
     std::filesystem::create_directory(P("d.RSF"));
     EXPECT_TRUE(QVProjReadBlueMarbleRSF(P("d.tif").c_str(), &mine, &flags));
     EXPECT_EQ(flags, 0u);
@@ -161,13 +161,13 @@ TEST_F(WorldTest, WritesSixCoefficientsUnderTheImagesWorldFileName) {
         r.ok = QVProjReadESRIWorld(P(image).c_str(), &r.ref, &r.flags);
         EXPECT_TRUE(r.ok) << image;
         EXPECT_EQ(r.flags, 4u | 16u) << image;
-        EXPECT_EQ(r.ref.Method, RefCoefficients);
-        EXPECT_EQ(r.ref.A, 29.5);
-        EXPECT_EQ(r.ref.B, 4.75);
-        EXPECT_EQ(r.ref.C, 500017.375);
-        EXPECT_EQ(r.ref.D, 3.25);
-        EXPECT_EQ(r.ref.E, -28.5);
-        EXPECT_EQ(r.ref.F, 4000287.875);
+        EXPECT_EQ(+r.ref.Method, RefCoefficients);
+        EXPECT_EQ(+r.ref.A, 29.5);
+        EXPECT_EQ(+r.ref.B, 4.75);
+        EXPECT_EQ(+r.ref.C, 500017.375);
+        EXPECT_EQ(+r.ref.D, 3.25);
+        EXPECT_EQ(+r.ref.E, -28.5);
+        EXPECT_EQ(+r.ref.F, 4000287.875);
     }
     // NaN and infinities go through; the largest double comes back as infinity.
     const GEOREF x = Coefficients(kNaN, -kInf, std::numeric_limits<double>::max(), -0.0, 5e-324,
@@ -176,10 +176,10 @@ TEST_F(WorldTest, WritesSixCoefficientsUnderTheImagesWorldFileName) {
     r.ok = QVProjReadESRIWorldFile(P("X.TFW").c_str(), &r.ref, &r.flags);
     EXPECT_EQ(r.flags, 4u | 16u);
     EXPECT_TRUE(std::isnan(r.ref.A));
-    EXPECT_EQ(r.ref.B, -kInf);
-    EXPECT_EQ(r.ref.C, kInf);
+    EXPECT_EQ(+r.ref.B, -kInf);
+    EXPECT_EQ(+r.ref.C, kInf);
     EXPECT_TRUE(r.ref.D == 0 && std::signbit(r.ref.D));
-    EXPECT_EQ(r.ref.E, 5e-324);
+    EXPECT_EQ(+r.ref.E, 5e-324);
     EXPECT_NEAR(r.ref.F, std::numeric_limits<double>::min(), 1e-322);
 }
 
@@ -226,18 +226,18 @@ TEST_F(WorldTest, ReaderTriesThreeNamesAndNeedsSixWholeLines) {
         EXPECT_EQ(load("s.tif"), 0) << text;
         EXPECT_TRUE(r.ok);
         EXPECT_EQ(r.flags, 16u);
-        EXPECT_EQ(r.ref.Method, RefHelmert);
+        EXPECT_EQ(+r.ref.Method, RefHelmert);
     }
     // Numbers that do not parse read as 0; long lines keep 255 characters;
     // CR LF and blanks around numbers are fine.
     Write(P("s.tfw"), "  30 m\r\nx\n" + std::string(300, '7') + "\n-30\r\n1e999\n.5\n");
     EXPECT_EQ(load("s.tif"), 30);
     EXPECT_EQ(r.flags, 4u | 16u);
-    EXPECT_EQ(r.ref.D, 0);
-    EXPECT_EQ(r.ref.B, std::stod(std::string(255, '7')));
-    EXPECT_EQ(r.ref.E, -30);
-    EXPECT_EQ(r.ref.C, kInf);
-    EXPECT_EQ(r.ref.F, 0.5);
+    EXPECT_EQ(+r.ref.D, 0);
+    EXPECT_EQ(+r.ref.B, std::stod(std::string(255, '7')));
+    EXPECT_EQ(+r.ref.E, -30);
+    EXPECT_EQ(+r.ref.C, kInf);
+    EXPECT_EQ(+r.ref.F, 0.5);
 
     ReportCapture reports;
     GEOREF mine = Coefficients(1, 2, 3, 4, 5, 6);
@@ -246,7 +246,7 @@ TEST_F(WorldTest, ReaderTriesThreeNamesAndNeedsSixWholeLines) {
         r.flags = 99;
         EXPECT_TRUE(QVProjReadESRIWorld(P(image).c_str(), &mine, &r.flags));
         EXPECT_EQ(r.flags, 0u);
-        EXPECT_EQ(mine.A, 1);
+        EXPECT_EQ(+mine.A, 1);
     }
     EXPECT_FALSE(QVProjReadESRIWorld(nullptr, &mine, &r.flags));
     EXPECT_FALSE(QVProjReadESRIWorldFile(nullptr, &mine, &r.flags));
