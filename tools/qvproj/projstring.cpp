@@ -258,7 +258,8 @@ std::string DescribeProjString(const PROJDATA& record, std::string& why) {
         for (const Key& k : eq->keys) {
             if (k.proj == nullptr) break;
             const double v = Get(d, k.param);
-            if (v != 0 || (k.param == PP_K0 && v != 1)) s += Param(k.proj, v);
+            if (v != (k.param == PP_K0 ? 1 : 0)) s += Param(k.proj, v); // PROJ's defaults
+
         }
         if (d.xOrg != 0) s += Param("x_0", d.xOrg);
         if (d.yOrg != 0) s += Param("y_0", d.yOrg);
