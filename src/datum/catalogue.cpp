@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "frame/text.h"
-#include "proj/ellipsoids.h"
+#include "datum/legs.h"
 
 namespace QVProj {
 namespace {
@@ -358,8 +358,7 @@ bool DatGetDatumParams(DatumType datum, DATUM2WGS84* pParams) {
     const DatumRow* r = FindDatumRow(datum);
     if (r == nullptr || r->method == DatMethodNadcon || r->method == DatMethodMRE) return false;
     CopyDatumRow(datum, pParams, false);
-    pParams->MajorRadius = EllipsoidRadius(pParams->Ellipsoid);
-    pParams->Flattening = EllipsoidFlattening(pParams->Ellipsoid);
+    SetEllipsoid(*pParams);
     return true;
 }
 

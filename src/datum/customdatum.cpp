@@ -11,7 +11,6 @@
 #include "datum/profile.h"
 #include "frame/report.h"
 #include "frame/text.h"
-#include "proj/ellipsoids.h"
 
 namespace QVProj {
 namespace {

@@ -38,21 +38,22 @@ bool InRange(double v, double lo, double hi) {
 // Checks one DATUM2WGS84; code 0 when valid.
 CheckFailure CheckSide(const DATUM2WGS84& p) {
     const int m = p.Method;
-    if (m < DatMethodNone || m > DatMethodMRE || m == 4) return {3, 20262};
+    if (m < DatMethodNone || m > DatMethodMRE || m == 4) return {3, QVERR_DATUM_METHOD};
     if (m == DatMethodNone || m == DatMethodNadcon || m == DatMethodMRE) return {0, 0};
-    if (p.Ellipsoid < ET_USER_DEFINED || p.Ellipsoid > ET_UNIT_SPHERE) return {4, 20263};
+    if (p.Ellipsoid < ET_USER_DEFINED || p.Ellipsoid > ET_UNIT_SPHERE)
+        return {4, QVERR_DATUM_ELLIPSOID};
     if (p.Ellipsoid == ET_USER_DEFINED) {
-        if (!(p.MajorRadius > 0.0)) return {13, 20249};
-        if (!(p.Flattening >= 0.0) || !(p.Flattening < 1.0)) return {14, 20250};
+        if (!(p.MajorRadius > 0.0)) return {13, QVERR_RADIUS};
+        if (!(p.Flattening >= 0.0) || !(p.Flattening < 1.0)) return {14, QVERR_FLATTENING};
     }
-    if (!InRange(p.PrimeMeridian, -180.0, 180.0)) return {5, 20264};
-    if (!InRange(p.dX, -kMaxShift, kMaxShift)) return {6, 20265};
-    if (!InRange(p.dY, -kMaxShift, kMaxShift)) return {7, 20266};
-    if (!InRange(p.dZ, -kMaxShift, kMaxShift)) return {8, 20267};
+    if (!InRange(p.PrimeMeridian, -180.0, 180.0)) return {5, QVERR_PRIME_MERIDIAN};
+    if (!InRange(p.dX, -kMaxShift, kMaxShift)) return {6, QVERR_SHIFT_X};
+    if (!InRange(p.dY, -kMaxShift, kMaxShift)) return {7, QVERR_SHIFT_Y};
+    if (!InRange(p.dZ, -kMaxShift, kMaxShift)) return {8, QVERR_SHIFT_Z};
     if (m == DatMethodMolodensky) return {0, 0};
-    if (!InRange(p.rX, -3600.0, 3600.0)) return {9, 20268};
-    if (!InRange(p.rY, -3600.0, 3600.0)) return {10, 20269};
-    if (!InRange(p.rZ, -3600.0, 3600.0)) return {11, 20270};
+    if (!InRange(p.rX, -3600.0, 3600.0)) return {9, QVERR_ROTATION_X};
+    if (!InRange(p.rY, -3600.0, 3600.0)) return {10, QVERR_ROTATION_Y};
+    if (!InRange(p.rZ, -3600.0, 3600.0)) return {11, QVERR_ROTATION_Z};
     return {0, 0};
 }
 
@@ -84,11 +85,8 @@ void DumpXform(const DATUMXFORM& x) {
 
 // Longitude in the open range -360 to +360, latitude folded into -90 to +90.
 inline void Normalise(DATUMPOINT& p) {
-    if (p.Lon != UNPLOTTABLE) p.Lon = std::fmod(p.Lon, 360.0);
-    if (p.Lat != UNPLOTTABLE) {
-        const double t = std::fmod(p.Lat, 180.0);
-        p.Lat = t > 90.0 ? 180.0 - t : (t < -90.0 ? std::fabs(t) - 180.0 : t);
-    }
+    p.Lon = NormaliseLongitude(p.Lon);
+    p.Lat = NormaliseLatitude(p.Lat);
 }
 
 // Marks non-finite points unplottable; true when the point is unplottable.
@@ -97,12 +95,28 @@ inline bool CheckPoint(DATUMPOINT& p) {
     return IsUnplottable(p);
 }
 
-bool SetEllipsoid(DATUM2WGS84& p) {
-    if (p.Ellipsoid != ET_USER_DEFINED) {
-        p.MajorRadius = EllipsoidRadius(p.Ellipsoid);
-        p.Flattening = EllipsoidFlattening(p.Ellipsoid);
+// One leg by its method. The regression equations and the NADCON grids
+// serve only the source side, where the datum names them. False after an
+// internal error, or when the grid files cannot be read (reported there).
+bool RunLeg(const DATUM2WGS84& params, int datum, bool source, DATUMPOINT* pPts, int nPts) {
+    switch (params.Method) {
+    case DatMethodNone:
+        return true;
+    case DatMethodMolodensky:
+        return MolodenskyLeg(params, pPts, nPts) || QV_ASSERT_FAILED();
+    case DatMethodBursaWolf:
+        return BursaWolfLeg(params, pPts, nPts) || QV_ASSERT_FAILED();
+    case DatMethodMRE:
+        if (source) return RegressionLeg(datum, pPts, nPts) || QV_ASSERT_FAILED();
+        break;
+    case DatMethodNadcon:
+        if (source && datum == DatNAD1927CONUSNadcon) return NadconLeg("conus", pPts, nPts);
+        if (source && datum == DatNAD1927PRVINadcon) return NadconLeg("prvi", pPts, nPts);
+        break;
+    default:
+        break;
     }
-    return true;
+    return QV_ASSERT_FAILED();
 }
 
 } // namespace
@@ -114,9 +128,9 @@ int DatCheckParams(const DATUMXFORM* pXform, char* pText, bool bReport) {
         return 998;
     }
     if (pXform->SrcDatum < DatUserDefined || pXform->SrcDatum > DatLastCatalogue)
-        return Fail(1, 20260, __LINE__, pText, bReport);
+        return Fail(1, QVERR_SRC_DATUM, __LINE__, pText, bReport);
     if (pXform->DstDatum < DatUserDefined || pXform->DstDatum > DatLastCatalogue)
-        return Fail(2, 20261, __LINE__, pText, bReport);
+        return Fail(2, QVERR_DST_DATUM, __LINE__, pText, bReport);
     if (pXform->SrcDatum == DatUserDefined) {
         CheckFailure f = CheckSide(pXform->SrcParams);
         if (f.code) return Fail(f.code, f.error, __LINE__, pText, bReport);
@@ -194,40 +208,8 @@ bool DatConvertDatum(HDATUM hDatum, DATUMPOINT* pPts, int nPts) {
     }
     if (had) hDatum->xform.bHadUnplottables = true;
 
-    switch (x.SrcParams.Method) {
-    case DatMethodMolodensky:
-        if (!MolodenskyLeg(x.SrcParams, pPts, nPts)) return QV_ASSERT_FAILED();
-        break;
-    case DatMethodBursaWolf:
-        if (!BursaWolfLeg(x.SrcParams, pPts, nPts)) return QV_ASSERT_FAILED();
-        break;
-    case DatMethodMRE:
-        if (!RegressionLeg(x.SrcDatum, pPts, nPts)) return QV_ASSERT_FAILED();
-        break;
-    case DatMethodNadcon:
-        if (x.SrcDatum != DatNAD1927CONUSNadcon && x.SrcDatum != DatNAD1927PRVINadcon)
-            return QV_ASSERT_FAILED();
-        if (!NadconLeg(x.SrcDatum == DatNAD1927CONUSNadcon ? "conus" : "prvi", pPts, nPts))
-            return false;
-        break;
-    case DatMethodNone:
-        break;
-    default:
-        return QV_ASSERT_FAILED();
-    }
-
-    switch (x.DstParams.Method) {
-    case DatMethodMolodensky:
-        if (!MolodenskyLeg(x.DstParams, pPts, nPts)) return QV_ASSERT_FAILED();
-        break;
-    case DatMethodBursaWolf:
-        if (!BursaWolfLeg(x.DstParams, pPts, nPts)) return QV_ASSERT_FAILED();
-        break;
-    case DatMethodNone:
-        break;
-    default:
-        return QV_ASSERT_FAILED();
-    }
+    if (!RunLeg(x.SrcParams, x.SrcDatum, true, pPts, nPts)) return false;
+    if (!RunLeg(x.DstParams, x.DstDatum, false, pPts, nPts)) return false;
 
     had = false;
     for (int i = 0; i < nPts; ++i) {

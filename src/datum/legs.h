@@ -4,6 +4,7 @@
 #ifndef QVPROJ_DATUM_LEGS_H
 #define QVPROJ_DATUM_LEGS_H
 
+#include "proj/geodesy.h"
 #include "qvproj/datum.h"
 
 namespace QVProj {
@@ -23,8 +24,17 @@ bool NadconLeg(const char* pGrid, DATUMPOINT* pPts, int nPts);
 void GeocentricToGeodetic(double a, double f, double X, double Y, double Z, double* pLon,
                           double* pLat);
 
+// A catalogue ellipsoid's axis and flattening into a leg's parameters; a
+// user-defined ellipsoid keeps its own.
+inline void SetEllipsoid(DATUM2WGS84& p) {
+    if (p.Ellipsoid == ET_USER_DEFINED) return;
+    const EllipsoidAxes axes = EllipsoidAxesOf(p.Ellipsoid);
+    p.MajorRadius = axes.a;
+    p.Flattening = axes.f;
+}
+
 inline bool IsUnplottable(const DATUMPOINT& p) {
-    return p.Lon == UNPLOTTABLE || p.Lat == UNPLOTTABLE;
+    return IsUnplottable(p.Lon, p.Lat);
 }
 
 } // namespace QVProj

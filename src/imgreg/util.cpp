@@ -280,10 +280,6 @@ void VecScaleAdd(RVector& x, double beta, const RVector& y) {
     for (int i = 0; i < x.Count(); ++i) x.Data()[i] = beta * x.Data()[i] + y.Data()[i];
 }
 
-void VecCopy(RVector& x, const RVector& y) {
-    x = y;
-}
-
 double Dot(const RVector& a, const RVector& b) {
     bool ok = a.Count() == b.Count();
     Verify(ok);

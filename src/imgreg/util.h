@@ -78,7 +78,6 @@ void MatMulTrans(const RMatrix& A, const RMatrix& B, RMatrix& Y); // Y = A B'
 void VecSub(const RVector& a, const RVector& b, RVector& c);      // c = a - b
 void VecAddScaled(RVector& y, double alpha, const RVector& x);    // y += alpha x
 void VecScaleAdd(RVector& x, double beta, const RVector& y);      // x = beta x + y
-void VecCopy(RVector& x, const RVector& y);                       // x = y
 void Stack(const RMatrix& A, const RMatrix& B, RMatrix& Y);       // Y = [A; B]
 void Saddle(const RMatrix& K, const RMatrix& P, const RMatrix& Z, RMatrix& S);
 double OffDiagonalSum(const RMatrix& A);

@@ -6,9 +6,9 @@
 #include <new>
 
 #include "frame/report.h"
-#include "proj/ellipsoids.h"
 #include "proj/engine.h"
-#include "proj/projtable.h"
+#include "proj/geodesy.h"
+#include "proj/projtypes.h"
 #include "proj/statezones.h"
 
 namespace QVProj {
@@ -17,16 +17,16 @@ static constexpr const char* kUnit = "qvProj";
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
-inline bool IsBad(double v) {
-    return !std::isfinite(v);
+// The module operations of a type 0 to 28, or null.
+const ProjModuleOps* ModuleOps(int type) {
+    const ProjTypeRow* row = ProjTypeInfo(type);
+    return row != nullptr ? &row->ops : nullptr;
 }
 
 // A point with a coordinate that is not finite gets the marker in both;
 // true when it did.
 inline bool MarkIfBad(PROJPOINT& p) {
-    if (!IsBad(p.x) && !IsBad(p.y)) return false;
+    if (std::isfinite(p.x) && std::isfinite(p.y)) return false;
     p.x = UNPLOTTABLE;
     p.y = UNPLOTTABLE;
     return true;
@@ -41,16 +41,15 @@ bool MakeWorkRecord(const ProjHandle* hProj, PROJDATA& work) {
     } else if (work.Type == PT_STATEPLANE83) {
         if (!QV_CHECK(ExpandStateZone1983(&work))) return false;
     }
-    auto radians = [](double degrees) { return degrees * kPi / 180.0; };
-    work.Lat0 = radians(work.Lat0);
-    work.Lon0 = radians(work.Lon0);
-    work.Lat1 = radians(work.Lat1);
-    work.Lat2 = radians(work.Lat2);
-    work.Lat3 = radians(work.Lat3);
-    work.Lon1 = radians(work.Lon1);
-    work.Lon2 = radians(work.Lon2);
-    work.Lon3 = radians(work.Lon3);
-    work.Alpha = radians(work.Alpha);
+    work.Lat0 = Radians(work.Lat0);
+    work.Lon0 = Radians(work.Lon0);
+    work.Lat1 = Radians(work.Lat1);
+    work.Lat2 = Radians(work.Lat2);
+    work.Lat3 = Radians(work.Lat3);
+    work.Lon1 = Radians(work.Lon1);
+    work.Lon2 = Radians(work.Lon2);
+    work.Lon3 = Radians(work.Lon3);
+    work.Alpha = Radians(work.Alpha);
     return true;
 }
 
@@ -76,23 +75,6 @@ bool CheckConversionArgs(ProjHandle* hProj, PROJPOINT* pPts, int nPts) {
 
 } // namespace
 
-// fmod returns a value already smaller than its divisor unchanged, so the
-// call is skipped for those.
-double NormaliseLongitude(double lon) {
-    if (lon == UNPLOTTABLE) return lon;
-    if (IsBad(lon)) return UNPLOTTABLE;
-    return std::fabs(lon) < 360.0 ? lon : std::fmod(lon, 360.0);
-}
-
-double NormaliseLatitude(double lat) {
-    if (lat == UNPLOTTABLE) return lat;
-    if (IsBad(lat)) return UNPLOTTABLE;
-    double r = std::fabs(lat) < 180.0 ? lat : std::fmod(lat, 180.0);
-    if (r > 90.0) return 180.0 - r;
-    if (r < -90.0) return std::fabs(r) - 180.0;
-    return r;
-}
-
 HPROJ ProjCreateProjection(PROJDATA* pData) {
     DebugLog("ProjCreateProjection(pProjData=%p)\n", static_cast<void*>(pData));
     if (pData == nullptr) return nullptr;
@@ -109,8 +91,9 @@ HPROJ ProjCreateProjection(PROJDATA* pData) {
             return nullptr;
         }
         if (IsBuiltInEllipsoid(e)) {
-            pData->MajorRadius = kEllipsoids[e].a;
-            pData->Flattening = kEllipsoids[e].f;
+            const EllipsoidAxes axes = EllipsoidAxesOf(e);
+            pData->MajorRadius = axes.a;
+            pData->Flattening = axes.f;
         } else {
             DebugLog("Have user-defined ellipsoid.\n");
             if (pData->MajorRadius <= 0.0) {
@@ -166,72 +149,18 @@ int ProjResult(HPROJ hProj) {
     return hProj ? hProj->data.iResult : 0;
 }
 
-// Each conversion makes one pass over the points before the module and one
-// after it. Every step works on one point at a time, so the steps of a pass
-// are applied point by point with the same results as separate passes.
+namespace {
 
-// The module that converts a handle's points and its work record; null (with
-// the internal error reported) when the handle's type cannot be converted.
-// Type 0 gives true and no row: nothing to convert.
-static bool ConversionRow(ProjHandle* hProj, PROJDATA& work, bool forward,
-                          const ProjModuleOps*& row) {
-    row = nullptr;
-    if (!QV_CHECK(IsProjType(hProj->data.Type))) return false;
-    if (hProj->data.Type == PT_LATLONG) return true;
-    if (!MakeWorkRecord(hProj, work)) return false;
-    row = ProjModuleRow(work.Type);
-    bool present = row != nullptr && (forward ? row->forward : row->inverse) != nullptr;
-    if (!QV_CHECK(present)) {
-        row = nullptr;
-        return false;
-    }
-    return true;
-}
-
-bool ProjForward(HPROJ hProj, PROJPOINT* pPts, int nPts) {
-    DebugLog("ProjForward(hProj=%p, pPts=%p, nPts=%d)\n", static_cast<void*>(hProj),
-             static_cast<void*>(pPts), nPts);
-    if (!CheckConversionArgs(hProj, pPts, nPts)) return false;
-
-    PROJDATA work;
-    const ProjModuleOps* row = nullptr;
-    bool ok = ConversionRow(hProj, work, true, row);
-
-    // Non-finite points become the marker; then, when there is a module,
-    // normalisation and radians.
-    bool marked = false;
-    const bool convert = row != nullptr;
-    for (int i = 0; i < nPts; ++i) {
-        PROJPOINT& p = pPts[i];
-        if (MarkIfBad(p)) {
-            marked = true;
-            continue;
-        }
-        if (!convert) continue;
-        p.x = NormaliseLongitude(p.x);
-        p.y = NormaliseLatitude(p.y);
-        if (p.x != UNPLOTTABLE) p.x = p.x * kPi / 180.0;
-        if (p.y != UNPLOTTABLE) p.y = p.y * kPi / 180.0;
-    }
-    hProj->data.iResult = marked ? 1 : 0;
-    if (!convert) return ok;
-    work.iResult = hProj->data.iResult;
-
-    if (!row->forward(&work, pPts, nPts)) {
-        DebugLog("Forward projection function failed!\n");
-        return false;
-    }
-
-    // Non-finite results become the marker, then false origin and scale.
-    marked = work.iResult == 1;
-    const double xOrg = work.xOrg, yOrg = work.yOrg, scale = work.Scale;
-    const bool shift = xOrg != 0.0 || yOrg != 0.0, scaled = scale != 1.0;
-    for (int i = 0; i < nPts; ++i) {
-        PROJPOINT& p = pPts[i];
-        if (MarkIfBad(p)) {
-            marked = true;
-            continue;
-        }
+// False origin and Scale of a work record: a projected coordinate is
+// (module result + false origin) times Scale. Coordinates holding the
+// marker are left alone.
+struct Placement {
+    double xOrg, yOrg, scale;
+    bool shift, scaled;
+    explicit Placement(const PROJDATA& w)
+        : xOrg(w.xOrg), yOrg(w.yOrg), scale(w.Scale), shift(xOrg != 0.0 || yOrg != 0.0),
+          scaled(scale != 1.0) {}
+    void Apply(PROJPOINT& p) const {
         if (shift) {
             if (p.x != UNPLOTTABLE) p.x += xOrg;
             if (p.y != UNPLOTTABLE) p.y += yOrg;
@@ -241,33 +170,7 @@ bool ProjForward(HPROJ hProj, PROJPOINT* pPts, int nPts) {
             if (p.y != UNPLOTTABLE) p.y *= scale;
         }
     }
-    hProj->data.iResult = marked ? 1 : 0;
-    if (marked) DebugLog("  One or more unplottable points generated.\n");
-    return true;
-}
-
-bool ProjInverse(HPROJ hProj, PROJPOINT* pPts, int nPts) {
-    DebugLog("ProjInverse(hProj=%p, pPts=%p, nPts=%d)\n", static_cast<void*>(hProj),
-             static_cast<void*>(pPts), nPts);
-    if (!CheckConversionArgs(hProj, pPts, nPts)) return false;
-
-    PROJDATA work;
-    const ProjModuleOps* row = nullptr;
-    bool ok = ConversionRow(hProj, work, false, row);
-
-    // Non-finite points become the marker; then, when there is a module,
-    // scale and false origin come off.
-    bool marked = false;
-    const bool convert = row != nullptr;
-    const double xOrg = convert ? work.xOrg : 0.0, yOrg = convert ? work.yOrg : 0.0;
-    const double scale = convert ? work.Scale : 1.0;
-    const bool shift = xOrg != 0.0 || yOrg != 0.0, scaled = scale != 1.0;
-    for (int i = 0; i < nPts; ++i) {
-        PROJPOINT& p = pPts[i];
-        if (MarkIfBad(p)) {
-            marked = true;
-            continue;
-        }
+    void Remove(PROJPOINT& p) const {
         if (scaled) {
             if (p.x != UNPLOTTABLE) p.x /= scale;
             if (p.y != UNPLOTTABLE) p.y /= scale;
@@ -277,29 +180,93 @@ bool ProjInverse(HPROJ hProj, PROJPOINT* pPts, int nPts) {
             if (p.y != UNPLOTTABLE) p.y -= yOrg;
         }
     }
+};
+
+// The module that converts a handle's points, with its work record; false
+// (with the internal error reported) when the handle's type cannot be
+// converted. Type 0 gives true and no module: nothing to convert.
+bool ConversionModule(const ProjHandle* hProj, PROJDATA& work, bool forward,
+                      ModuleConvertFn& module) {
+    module = nullptr;
+    if (!QV_CHECK(IsProjType(hProj->data.Type))) return false;
+    if (hProj->data.Type == PT_LATLONG) return true;
+    if (!MakeWorkRecord(hProj, work)) return false;
+    const ProjModuleOps* row = ModuleOps(work.Type);
+    module = row == nullptr ? nullptr : forward ? row->forward : row->inverse;
+    return QV_CHECK(module != nullptr);
+}
+
+// The conversion both directions share. One pass before the module marks
+// non-finite points and, when there is a module, applies `before` to every
+// other point; one pass after it marks non-finite results and applies
+// `after` to the others. Every step works on one point at a time, so a
+// pass gives what the separate steps would give.
+template <class Before, class After>
+bool Convert(ProjHandle* hProj, PROJPOINT* pPts, int nPts, bool forward, const Before& before,
+             const After& after) {
+    if (!CheckConversionArgs(hProj, pPts, nPts)) return false;
+    PROJDATA work;
+    ModuleConvertFn module = nullptr;
+    const bool ok = ConversionModule(hProj, work, forward, module);
+    const Placement placement(module != nullptr ? work : hProj->data);
+
+    bool marked = false;
+    for (int i = 0; i < nPts; ++i) {
+        if (MarkIfBad(pPts[i]))
+            marked = true;
+        else if (module != nullptr)
+            before(pPts[i], placement);
+    }
     hProj->data.iResult = marked ? 1 : 0;
-    if (!convert) return ok;
+    if (module == nullptr) return ok;
     work.iResult = hProj->data.iResult;
 
-    if (!row->inverse(&work, pPts, nPts)) {
-        DebugLog("Inverse projection function failed!\n");
+    if (!module(&work, pPts, nPts)) {
+        DebugLog(forward ? "Forward projection function failed!\n"
+                         : "Inverse projection function failed!\n");
         return false;
     }
 
-    // Non-finite results become the marker; then degrees and normalisation.
     marked = work.iResult == 1;
     for (int i = 0; i < nPts; ++i) {
-        PROJPOINT& p = pPts[i];
-        if (MarkIfBad(p)) {
+        if (MarkIfBad(pPts[i]))
             marked = true;
-            continue;
-        }
-        if (p.x != UNPLOTTABLE) p.x = NormaliseLongitude(p.x * 180.0 / kPi);
-        if (p.y != UNPLOTTABLE) p.y = NormaliseLatitude(p.y * 180.0 / kPi);
+        else
+            after(pPts[i], placement);
     }
     hProj->data.iResult = marked ? 1 : 0;
     if (marked) DebugLog("  One or more unplottable points generated.\n");
     return true;
+}
+
+} // namespace
+
+bool ProjForward(HPROJ hProj, PROJPOINT* pPts, int nPts) {
+    DebugLog("ProjForward(hProj=%p, pPts=%p, nPts=%d)\n", static_cast<void*>(hProj),
+             static_cast<void*>(pPts), nPts);
+    // In: normalisation and radians. Out: false origin and scale.
+    return Convert(
+        hProj, pPts, nPts, true,
+        [](PROJPOINT& p, const Placement&) {
+            p.x = NormaliseLongitude(p.x);
+            p.y = NormaliseLatitude(p.y);
+            if (p.x != UNPLOTTABLE) p.x = Radians(p.x);
+            if (p.y != UNPLOTTABLE) p.y = Radians(p.y);
+        },
+        [](PROJPOINT& p, const Placement& placement) { placement.Apply(p); });
+}
+
+bool ProjInverse(HPROJ hProj, PROJPOINT* pPts, int nPts) {
+    DebugLog("ProjInverse(hProj=%p, pPts=%p, nPts=%d)\n", static_cast<void*>(hProj),
+             static_cast<void*>(pPts), nPts);
+    // In: scale and false origin come off. Out: degrees and normalisation.
+    return Convert(
+        hProj, pPts, nPts, false,
+        [](PROJPOINT& p, const Placement& placement) { placement.Remove(p); },
+        [](PROJPOINT& p, const Placement&) {
+            if (p.x != UNPLOTTABLE) p.x = NormaliseLongitude(Degrees(p.x));
+            if (p.y != UNPLOTTABLE) p.y = NormaliseLatitude(Degrees(p.y));
+        });
 }
 
 bool ProjLLInProjection(HPROJ hProj, const PROJPOINT* pPt) {
@@ -308,7 +275,7 @@ bool ProjLLInProjection(HPROJ hProj, const PROJPOINT* pPt) {
     PROJDATA scratch;
     const PROJDATA* record = AnswerRecord(hProj, scratch);
     if (record == nullptr) return false;
-    const ProjModuleOps* row = ProjModuleRow(record->Type);
+    const ProjModuleOps* row = ModuleOps(record->Type);
     if (!QV_CHECK(row != nullptr && row->llInProjection != nullptr)) return false;
     return row->llInProjection(record, pPt);
 }
@@ -321,7 +288,7 @@ bool ProjLLOffsetSplitObject(HPROJ hProj, const PROJPOINT* pPts, unsigned int nP
     PROJDATA scratch;
     const PROJDATA* record = AnswerRecord(hProj, scratch);
     if (record == nullptr) return false;
-    const ProjModuleOps* row = ProjModuleRow(record->Type);
+    const ProjModuleOps* row = ModuleOps(record->Type);
     if (!QV_CHECK(row != nullptr && row->llOffsetSplitObject != nullptr)) return false;
     return row->llOffsetSplitObject(record, pPts, nPts, pLonShift, pLatShift);
 }

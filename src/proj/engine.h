@@ -17,11 +17,6 @@ struct ProjHandle {
 // Writes the record dump to the debug log (nothing for a null record).
 void DumpProjData(const PROJDATA* pData);
 
-// Longitude and latitude normalisation of the conversions: the marker stays
-// the marker, anything not finite becomes the marker.
-double NormaliseLongitude(double lon);
-double NormaliseLatitude(double lat);
-
 } // namespace QVProj
 
 #endif

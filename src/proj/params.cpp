@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "proj/projtypes.h"
+
 namespace QVProj {
 
 const char* ProjTypeName(int type) {

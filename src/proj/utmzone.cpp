@@ -9,7 +9,7 @@ namespace QVProj {
 namespace {
 
 // Any integer zone into 1 to 60: 0 becomes 60, 61 becomes 1, -5 becomes 55.
-int NormalizeZone(long long z) {
+int NormaliseZone(long long z) {
     return static_cast<int>(((z + 3599) % 60 + 60) % 60) + 1;
 }
 
@@ -18,7 +18,7 @@ int NormalizeZone(long long z) {
 bool ProjUTMZoneNumberToName(int zone, bool south, char* pBuffer, int bufferSize,
                              UTMZoneNameFormat format) {
     if (pBuffer == nullptr || bufferSize < 1) return false;
-    const int z = NormalizeZone(zone);
+    const int z = NormaliseZone(zone);
     const int c = 6 * z - 183;
     const int west = c - 3, east = c + 3;
     const char h = south ? 'S' : 'N';
@@ -62,7 +62,7 @@ bool ProjUTMZoneNameToNumber(const char* pName, int* pZone, bool* pSouth) {
     }
     while (*p == ' ' || *p == '\t') ++p;
     const bool south = *p == 's' || *p == 'S';
-    const int zone = NormalizeZone(negative ? -n : n);
+    const int zone = NormaliseZone(negative ? -n : n);
     if (pZone) *pZone = zone;
     if (pSouth) *pSouth = south;
     return true;
@@ -80,7 +80,7 @@ int ProjUTMLonToZoneNumber(double lon) {
 }
 
 double ProjUTMZoneNumberToLon(int zone) {
-    return 6.0 * NormalizeZone(zone) - 183.0;
+    return 6.0 * NormaliseZone(zone) - 183.0;
 }
 
 } // namespace QVProj

@@ -6,6 +6,7 @@
 #include "frame/text.h"
 #include "proj/engine.h"
 #include "proj/params.h"
+#include "proj/projtypes.h"
 #include "proj/statezones.h"
 
 namespace QVProj {
@@ -34,7 +35,7 @@ bool InAngle(double v) {
 
 // The outcome of a failed rule: catalogue number and parameter number.
 struct Fault {
-    int error;
+    int error; // an ErrorNumber, 0 when the record is valid
     int param;
     int line;
 };
@@ -42,54 +43,56 @@ struct Fault {
 // Applies the rules in order; {0, 0} when the record is valid.
 Fault FirstFault(const PROJDATA& d) {
     const int type = d.Type;
-    if (!IsProjType(type) && type != PT_UNDEFINED) return {20230, PP_TYPE, __LINE__};
+    if (!IsProjType(type) && type != PT_UNDEFINED) return {QVERR_PROJ_TYPE, PP_TYPE, __LINE__};
     if (type == PT_LATLONG || type == PT_UNDEFINED) return {0, 0, 0};
-    if (!(d.Scale >= 0.0)) return {20231, PP_SCALE, __LINE__};
-    if (!(d.K0 >= 0.0)) return {20232, PP_K0, __LINE__};
+    if (!(d.Scale >= 0.0)) return {QVERR_SCALE, PP_SCALE, __LINE__};
+    if (!(d.K0 >= 0.0)) return {QVERR_K0, PP_K0, __LINE__};
     const bool statePlane = type == PT_STATEPLANE27 || type == PT_STATEPLANE83;
     if (type != PT_UTM && !statePlane) {
-        if (!InOrigin(d.xOrg)) return {20233, PP_XORG, __LINE__};
-        if (!InOrigin(d.yOrg)) return {20234, PP_YORG, __LINE__};
+        if (!InOrigin(d.xOrg)) return {QVERR_XORG, PP_XORG, __LINE__};
+        if (!InOrigin(d.yOrg)) return {QVERR_YORG, PP_YORG, __LINE__};
     }
     if (statePlane) {
         PROJDATA scratch = d;
-        if (!ExpandStateZone(&scratch)) return {20252, PP_ZONE, __LINE__};
+        if (!ExpandStateZone(&scratch)) return {QVERR_STATE_ZONE, PP_ZONE, __LINE__};
         return {0, 0, 0};
     }
-    if (!InAngle(d.Lon0)) return {20235, PP_LON0, __LINE__};
-    if (!InAngle(d.Lon1)) return {20236, PP_LON1, __LINE__};
-    if (!InAngle(d.Lon2)) return {20237, PP_LON2, __LINE__};
-    if (!InAngle(d.Lon3)) return {20238, PP_LON3, __LINE__};
-    if (!InAngle(d.Lat0)) return {20239, PP_LAT0, __LINE__};
-    if (!InAngle(d.Lat1)) return {20240, PP_LAT1, __LINE__};
-    if (!InAngle(d.Lat2)) return {20241, PP_LAT2, __LINE__};
-    if (!InAngle(d.Lat3)) return {20242, PP_LAT3, __LINE__};
-    if (type == PT_HOTINE && !InAngle(d.Alpha)) return {20243, PP_ALPHA, __LINE__};
-    if (type == PT_BONNE && d.Lat1 == 0.0) return {20244, PP_LAT1, __LINE__};
+    if (!InAngle(d.Lon0)) return {QVERR_LON0, PP_LON0, __LINE__};
+    if (!InAngle(d.Lon1)) return {QVERR_LON1, PP_LON1, __LINE__};
+    if (!InAngle(d.Lon2)) return {QVERR_LON2, PP_LON2, __LINE__};
+    if (!InAngle(d.Lon3)) return {QVERR_LON3, PP_LON3, __LINE__};
+    if (!InAngle(d.Lat0)) return {QVERR_LAT0, PP_LAT0, __LINE__};
+    if (!InAngle(d.Lat1)) return {QVERR_LAT1, PP_LAT1, __LINE__};
+    if (!InAngle(d.Lat2)) return {QVERR_LAT2, PP_LAT2, __LINE__};
+    if (!InAngle(d.Lat3)) return {QVERR_LAT3, PP_LAT3, __LINE__};
+    if (type == PT_HOTINE && !InAngle(d.Alpha)) return {QVERR_ALPHA, PP_ALPHA, __LINE__};
+    if (type == PT_BONNE && d.Lat1 == 0.0) return {QVERR_BONNE_LAT1, PP_LAT1, __LINE__};
     if (type == PT_ALBERS) {
-        if (std::fabs(d.Lat1 + d.Lat2) < 0.001) return {20245, PP_LAT1, __LINE__};
-        if (std::fabs(d.Lat1 - d.Lat2) < 0.001) return {20245, PP_LAT1, __LINE__};
+        if (std::fabs(d.Lat1 + d.Lat2) < 0.001) return {QVERR_ALBERS_PARALLELS, PP_LAT1, __LINE__};
+        if (std::fabs(d.Lat1 - d.Lat2) < 0.001) return {QVERR_ALBERS_PARALLELS, PP_LAT1, __LINE__};
     }
     if (type == PT_EQUIDISTANT_CONIC) {
-        if (std::fabs(d.Lat1 + d.Lat2) < 0.001) return {20256, PP_LAT1, __LINE__};
-        if (std::fabs(d.Lat1 - d.Lat2) < 0.001) return {20256, PP_LAT1, __LINE__};
+        if (std::fabs(d.Lat1 + d.Lat2) < 0.001)
+            return {QVERR_EQUICONIC_PARALLELS, PP_LAT1, __LINE__};
+        if (std::fabs(d.Lat1 - d.Lat2) < 0.001)
+            return {QVERR_EQUICONIC_PARALLELS, PP_LAT1, __LINE__};
     }
     if (type == PT_HOTINE && FlagByte(d.bUseAlpha) == 1 && d.Alpha == 0.0)
-        return {20246, PP_ALPHA, __LINE__};
+        return {QVERR_HOTINE_ALPHA, PP_ALPHA, __LINE__};
     if (type == PT_LAMBERT && std::fabs(d.Lat1 - d.Lat2) <= kSimilarParallels)
-        return {20247, PP_LAT1, __LINE__};
+        return {QVERR_LAMBERT_PARALLELS, PP_LAT1, __LINE__};
     if (type == PT_MERCATOR && std::fabs(std::fabs(d.Lat0) - 90.0) < 0.01)
-        return {20251, PP_LAT0, __LINE__};
+        return {QVERR_MERCATOR_LAT0, PP_LAT0, __LINE__};
     if (type == PT_OBLIQUE_MERCATOR) {
-        if (std::fabs(d.Lat1 - d.Lat2) < 0.001) return {20253, PP_LAT1, __LINE__};
-        if (std::fabs(d.Lat1) < 0.001) return {20254, PP_LAT1, __LINE__};
-        if (std::fabs(d.Lat1 - 90.0) < 0.001) return {20255, PP_LAT2, __LINE__};
+        if (std::fabs(d.Lat1 - d.Lat2) < 0.001) return {QVERR_OMERC_PARALLELS, PP_LAT1, __LINE__};
+        if (std::fabs(d.Lat1) < 0.001) return {QVERR_OMERC_LAT1, PP_LAT1, __LINE__};
+        if (std::fabs(d.Lat1 - 90.0) < 0.001) return {QVERR_OMERC_POLE, PP_LAT2, __LINE__};
     }
-    if (d.Ellipsoid < 0 || d.Ellipsoid > 49) return {20248, PP_ELLIPSOID, __LINE__};
+    if (d.Ellipsoid < 0 || d.Ellipsoid > 49) return {QVERR_ELLIPSOID, PP_ELLIPSOID, __LINE__};
     if (d.Ellipsoid != ET_USER_DEFINED) return {0, 0, 0};
-    if (!(d.MajorRadius > 0.0)) return {20249, PP_MAJORRADIUS, __LINE__};
-    if (!(d.Flattening >= 0.0)) return {20250, PP_FLATTENING, __LINE__};
-    if (d.Flattening >= 1.0) return {20250, PP_FLATTENING, __LINE__};
+    if (!(d.MajorRadius > 0.0)) return {QVERR_RADIUS, PP_MAJORRADIUS, __LINE__};
+    if (!(d.Flattening >= 0.0)) return {QVERR_FLATTENING, PP_FLATTENING, __LINE__};
+    if (d.Flattening >= 1.0) return {QVERR_FLATTENING, PP_FLATTENING, __LINE__};
     return {0, 0, 0};
 }
 

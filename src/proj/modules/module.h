@@ -1,61 +1,169 @@
-// The contract between the engine and the projection modules, and what the
-// modules share: constants, the argument check, the unplottable marking, the
-// meridian distance series, the footpoint latitude, and the domain tests and
-// split rules of LLInProjection and LLOffsetSplitObject.
+// The projection modules: their contract with the engine, the shared point
+// loop, and the helpers that more than one module uses.
 //
-// A module lives in its own source file, in a namespace named after its unit
-// (pMerc, pTMerc, ...), and defines the four operations that
-// QV_DECLARE_MODULE declares. Forward and Inverse receive the engine's work
-// record (angles in radians) and points in radians or plane units;
-// LLInProjection and LLOffsetSplitObject receive the handle's record
-// (degrees). Modules keep nothing between calls; constants that depend only
-// on the record are computed once per call, before the point loop, by the
-// very expressions the per-point formulas use, so results do not depend on
-// where they are computed.
+// HOW A MODULE IS WRITTEN (pMerc.cpp is the worked example)
+//
+// 1. One source file per module, modules/p<Name>.cpp, with everything in
+//    namespace QVProj::p<Name> and its unit name for reports:
+//        static constexpr const char* kUnit = "pMerc";
+//
+// 2. Kernels. For each direction the module writes one kernel per form
+//    (sphere, ellipsoid, or one for every record when the module is
+//    spherical only). A kernel is a small struct:
+//    - its constructor is the per-call setup: it takes the work record
+//      (angles in radians) and computes every constant that does not depend
+//      on the point, once, as PROJ's setup functions do;
+//    - its call operator is the per-point kernel:
+//          Outcome operator()(PROJPOINT& p) const;
+//      It reads p (radians in Forward; plane units without Scale and false
+//      origin in Inverse), writes the converted point into p and returns
+//      kConverted; or returns kUnplottable and leaves p alone (the loop
+//      stores the marker and sets iResult); or, for a condition that fails
+//      the whole call (Mercator's k = 0, Lambert's spherical n = 0, Albers'
+//      n = 0, Bonne's rho = 0), reports it with its own unit and line and
+//      returns kFailCall:
+//          if (!QV_CHECK(k != 0.0)) return kFailCall;
+//      The loop then returns false at once; the points before stay
+//      converted, those after stay as they were. Conditions that the formulas
+//      state per point stay per point in the kernel, even when they depend
+//      on the record only (a whole-call failure happens only when a point
+//      that is not already marked reaches it).
+//    A kernel never sees a point that holds the marker, never writes the
+//    marker itself and never touches iResult: the shared loop does.
+//
+// 3. Forward and Inverse. Each is one line that names its kernels:
+//        bool Forward(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
+//            return Convert<SphereForward, EllipsoidForward>(kUnit, pWork, pPts, nPts);
+//        }
+//    Convert checks the arguments (reports missing points or a count below
+//    one in the module's name), tests Flattening == 0 once, runs the setup
+//    of the chosen kernel once and hands it to the shared loop RunKernel.
+//    A spherical-only module writes Convert<Kernel>(...). A module with more
+//    forms than two (aspects of the azimuthal modules, the two forms of
+//    Hotine) checks with ArgumentsOk and picks its kernel itself:
+//        if (!ArgumentsOk(kUnit, pWork, pPts, nPts)) return false;
+//        if (polar) return RunKernel(pWork, pPts, nPts, PolarForward(*pWork));
+//        return RunKernel(pWork, pPts, nPts, ObliqueForward(*pWork));
+//    Modules that write the work record (pOrtho, pPolar copy Lat0 into Lat1
+//    and Lon0 into Lon1) do so in Forward/Inverse before the setup runs.
+//    The setup reads bWrapLon where the module honours it; the kernel then
+//    wraps the longitude difference with WrapPi.
+//
+// 4. Its row in the one type table (proj/projtypes.h): declare the unit with
+//    QV_DECLARE_MODULE(pMerc) and replace kNoModule in its type's row by
+//        QV_MODULE_OPS(pMerc, InBandAndLatitude, SplitAntimeridian)
+//    The last two name the module's domain test (LLInProjection) and split
+//    rule (LLOffsetSplitObject) from the shared ones below; a module never
+//    writes its own. A shared test or rule that no module uses yet (absolute
+//    band, hemisphere, cap, box 15, band 45 oblique, always; absolute
+//    antimeridian, never) is added to the helper section below by its first
+//    module, with the signature of ModuleDomainFn or ModuleSplitFn.
+//
+// 5. Helpers. A formula that two modules use is written once, in the helper
+//    section below, with its accuracy stated next to it.
+//
+// Speed. RunKernel is the only point loop. A vectorised form of a kernel
+// (a block operator over several points at once, SLEEF-based, dispatched at
+// run time) will be added beside the scalar operator and found by RunKernel;
+// it must compute into scratch and let the loop commit lane by lane, so that
+// marked points, unplottable points and a whole-call failure keep the order
+// and the results of the scalar loop. The scalar kernels stay the reference
+// the vector kernels are tested against.
 #ifndef QVPROJ_PROJ_MODULES_MODULE_H
 #define QVPROJ_PROJ_MODULES_MODULE_H
 
+#include <cfloat>
 #include <cmath>
 
 #include "frame/report.h"
+#include "proj/geodesy.h"
 #include "qvproj/proj.h"
 
 namespace QVProj {
 
-using ModuleForwardFn = bool (*)(PROJDATA* pWork, PROJPOINT* pPts, int nPts);
-using ModuleInverseFn = bool (*)(PROJDATA* pWork, PROJPOINT* pPts, int nPts);
-using ModuleInProjectionFn = bool (*)(const PROJDATA* pData, const PROJPOINT* pPt);
+using ModuleConvertFn = bool (*)(PROJDATA* pWork, PROJPOINT* pPts, int nPts);
+using ModuleDomainFn = bool (*)(const PROJDATA* pData, const PROJPOINT* pPt);
 using ModuleSplitFn = bool (*)(const PROJDATA* pData, const PROJPOINT* pPts, unsigned int nPts,
                                double* pLonShift, double* pLatShift);
 
-// One row of the projection type table: the four module operations, any of
-// which may be null (types without a module).
+// The four operations of a row of the projection type table, any of which
+// may be null (types without a module).
 struct ProjModuleOps {
-    ModuleForwardFn forward;
-    ModuleInverseFn inverse;
-    ModuleInProjectionFn llInProjection;
+    ModuleConvertFn forward;
+    ModuleConvertFn inverse;
+    ModuleDomainFn llInProjection;
     ModuleSplitFn llOffsetSplitObject;
 };
 
-// Declares the four operations of a module unit.
+// Declares the Forward and Inverse of a module unit.
 #define QV_DECLARE_MODULE(unit)                                                                    \
     namespace unit {                                                                               \
     bool Forward(PROJDATA* pWork, PROJPOINT* pPts, int nPts);                                      \
     bool Inverse(PROJDATA* pWork, PROJPOINT* pPts, int nPts);                                      \
-    bool LLInProjection(const PROJDATA* pData, const PROJPOINT* pPt);                              \
-    bool LLOffsetSplitObject(const PROJDATA* pData, const PROJPOINT* pPts, unsigned int nPts,      \
-                             double* pLonShift, double* pLatShift);                                \
     }
 
-// The table row of a module unit.
-#define QV_MODULE_OPS(unit)                                                                        \
+// The table row of a module unit with its shared domain test and split rule.
+#define QV_MODULE_OPS(unit, domain, split)                                                         \
     ProjModuleOps {                                                                                \
-        &unit::Forward, &unit::Inverse, &unit::LLInProjection, &unit::LLOffsetSplitObject          \
+        &unit::Forward, &unit::Inverse, &mod::domain, &mod::split                                  \
     }
 
 namespace mod {
 
-constexpr double kPi = 3.141592653589793;
+// --- The point loop ---------------------------------------------------------
+
+// What a kernel made of one point.
+enum Outcome { kConverted, kUnplottable, kFailCall };
+
+inline bool IsUnplottable(const PROJPOINT& p) {
+    return QVProj::IsUnplottable(p.x, p.y);
+}
+
+// The argument check of every Forward and Inverse: a missing record fails
+// quietly; missing points or a count below one are internal errors reported
+// in the module's name.
+inline bool ArgumentsOk(const char* pUnit, const PROJDATA* pWork, const PROJPOINT* pPts, int nPts) {
+    if (pWork == nullptr) return false;
+    if (pPts == nullptr || nPts < 1) return ReportAssertion(pUnit, __LINE__);
+    return true;
+}
+
+// Applies a kernel to every point that does not hold the marker, in order:
+// an unplottable point gets the marker in both coordinates and iResult
+// becomes 1; a whole-call failure returns false at once.
+template <class Kernel>
+bool RunKernel(PROJDATA* pWork, PROJPOINT* pPts, int nPts, const Kernel& kernel) {
+    for (int i = 0; i < nPts; ++i) {
+        PROJPOINT& p = pPts[i];
+        if (IsUnplottable(p)) continue;
+        const Outcome outcome = kernel(p);
+        if (outcome == kConverted) continue;
+        if (outcome == kFailCall) return false;
+        p.x = UNPLOTTABLE;
+        p.y = UNPLOTTABLE;
+        pWork->iResult = 1;
+    }
+    return true;
+}
+
+// A module direction with one kernel for every record.
+template <class Kernel>
+bool Convert(const char* pUnit, PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
+    if (!ArgumentsOk(pUnit, pWork, pPts, nPts)) return false;
+    return RunKernel(pWork, pPts, nPts, Kernel(*pWork));
+}
+
+// A module direction with a sphere and an ellipsoid form: Flattening equal
+// to 0 takes the sphere, with radius MajorRadius.
+template <class SphereKernel, class EllipsoidKernel>
+bool Convert(const char* pUnit, PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
+    if (!ArgumentsOk(pUnit, pWork, pPts, nPts)) return false;
+    if (pWork->Flattening == 0.0) return RunKernel(pWork, pPts, nPts, SphereKernel(*pWork));
+    return RunKernel(pWork, pPts, nPts, EllipsoidKernel(*pWork));
+}
+
+// --- Constants shared by the modules -------------------------------------------
+
 constexpr double kHalfPi = 1.5707963267948966;
 constexpr double kQuarterPi = 0.7853981633974483;
 constexpr double kTwoPi = 6.283185307179586;
@@ -71,28 +179,47 @@ constexpr double kExpBase = 2.71828;
 // Iteration limit of the latitude iterations.
 constexpr int kMaxIterations = 500;
 
-// Degrees to radians as LLInProjection and the engine convert them.
-inline double Radians(double degrees) {
-    return degrees * kPi / 180.0;
-}
-
-inline bool IsMarked(const PROJPOINT& p) {
-    return p.x == UNPLOTTABLE || p.y == UNPLOTTABLE;
-}
-
-// Marks a point that cannot be converted and records it in the work record.
-inline void MarkUnplottable(PROJDATA* pWork, PROJPOINT& p) {
-    p.x = UNPLOTTABLE;
-    p.y = UNPLOTTABLE;
-    pWork->iResult = 1;
-}
+// --- Helpers: ellipsoid functions of latitude ----------------------------------
 
 // Eccentricity from the flattening, as every ellipsoidal module derives it.
 inline double Eccentricity(double f) {
     return std::sqrt(2.0 * f - f * f);
 }
 
-// The meridian distance series M(phi), in the units of R.
+// Snyder's t(phi) = tan(pi/4 - phi/2) / ((1 - e sin phi)/(1 + e sin phi))^(e/2)
+// (PP 1395 eq. 15-9), closed form.
+inline double IsometricT(double phi, double e) {
+    const double es = e * std::sin(phi);
+    return std::tan(kQuarterPi - phi / 2.0) / std::pow((1.0 - es) / (1.0 + es), e / 2.0);
+}
+
+// Snyder's m(phi) = cos phi / sqrt(1 - e^2 sin^2 phi) (eq. 14-15), closed form.
+inline double ParallelM(double phi, double e) {
+    const double s = std::sin(phi);
+    return std::cos(phi) / std::sqrt(1.0 - e * e * (s * s));
+}
+
+// The latitude of a given t (the inverse of IsometricT) by Snyder's
+// fixed-point iteration (eq. 7-9): from lat = pi/2 - 2 atan t, repeat
+// lat' = pi/2 - 2 atan(t ((1 - e sin lat)/(1 + e sin lat))^(e/2)) until
+// |lat' - lat| <= 1.19e-6 rad or 500 passes. It returns the estimate from
+// which the last lat' was computed, so the latitude is good to about
+// 1.2e-6 rad (the stop rule, not the ellipsoid, limits it); false when
+// 1 + e sin lat = 0 on the way.
+inline bool LatitudeFromT(double t, double e, double& lat) {
+    const double halfE = e / 2.0;
+    lat = kHalfPi - 2.0 * std::atan(t);
+    for (int n = 1;; ++n) {
+        const double es = e * std::sin(lat);
+        if (1.0 + es == 0.0) return false;
+        const double next = kHalfPi - 2.0 * std::atan(t * std::pow((1.0 - es) / (1.0 + es), halfE));
+        if (std::fabs(next - lat) <= kEps10 || n == kMaxIterations) return true;
+        lat = next;
+    }
+}
+
+// The meridian distance series M(phi) in the units of R (Snyder eq. 3-21,
+// truncated after e^6: about 1e-9 relative on the Earth's ellipsoids).
 struct MeridianDistance {
     double R, c0, c1, c2, c3;
     MeridianDistance(double r, double e2) : R(r) {
@@ -108,8 +235,9 @@ struct MeridianDistance {
     }
 };
 
-// The footpoint latitude from the rectifying latitude mu (the inverse of the
-// meridian distance series): mu = M / (R c0) with c0 of MeridianDistance.
+// The footpoint latitude from the rectifying latitude mu = M / (R c0), the
+// inverse of MeridianDistance (Snyder eqs. 3-24 and 3-26, series in e1 to
+// the fourth power: about 1e-11 rad on the Earth's ellipsoids).
 struct FootpointLatitude {
     double k2, k4, k6, k8;
     explicit FootpointLatitude(double e2) {
@@ -127,48 +255,115 @@ struct FootpointLatitude {
     }
 };
 
-// --- Domain tests of LLInProjection (degrees; strict unless said) ---------
+// Snyder's q(phi) = (1 - e^2) [sin phi/(1 - e^2 sin^2 phi) - ln((1 - e sin
+// phi)/(1 + e sin phi))/(2e)] (PP 1395 eq. 3-12), closed form; e > 0.
+inline double AuthalicQ(double phi, double e) {
+    const double e2 = e * e, s = std::sin(phi), es = e * s;
+    return (1.0 - e2) * (s / (1.0 - e2 * (s * s)) - std::log((1.0 - es) / (1.0 + es)) / (2.0 * e));
+}
 
-// Lon0 - w < lon < Lon0 + w; latitude not tested.
-bool InBand(const PROJDATA* pData, const PROJPOINT* pPt, double w);
-// The band of 180 degrees and -90 < lat < 90.
-bool InBandAndLatitude(const PROJDATA* pData, const PROJPOINT* pPt);
-// -180 < lon < 180, Lon0 not used.
-bool InAbsoluteBand(const PROJDATA* pData, const PROJPOINT* pPt);
-// The hemisphere about (Lat0, Lon0): cos c >= 0.
-bool InHemisphere(const PROJDATA* pData, const PROJPOINT* pPt);
-// The cap of the given angular radius about (Lat1, Lon0): cos c >= cos(radius).
-bool InCap(const PROJDATA* pData, const PROJPOINT* pPt, double capRadians);
-// Lon0 - 15 < lon < Lon0 + 15 and Lat0 - 15 < lat < Lat0 + 15.
-bool InBox15(const PROJDATA* pData, const PROJPOINT* pPt);
-// Band 45 about Lon0 and about both Lat1 and Lat2.
-bool InBand45Oblique(const PROJDATA* pData, const PROJPOINT* pPt);
-// True whenever both pointers are given.
-bool InAlways(const PROJDATA* pData, const PROJPOINT* pPt);
+// The latitude of a given q (the inverse of AuthalicQ) by Snyder's
+// iteration (eq. 3-16): from lat = asin(q/2, clamped to [-1, 1]), repeat
+// lat' = lat + (1 - e^2 sin^2 lat)^2/(2 cos lat) [q/(1 - e^2) - sin lat/(1 -
+// e^2 sin^2 lat) + ln((1 - e sin lat)/(1 + e sin lat))/(2e)] until |lat' -
+// lat| <= 1.19e-6 rad or 500 passes, and return the estimate from which the
+// last lat' was computed: good to about 1.2e-6 rad.
+inline double LatitudeFromQ(double q, double e) {
+    const double e2 = e * e;
+    double lat = std::asin(std::fmax(-1.0, std::fmin(1.0, q / 2.0)));
+    for (int n = 1;; ++n) {
+        const double s = std::sin(lat), es = e * s, w = 1.0 - e2 * (s * s);
+        const double next =
+            lat + w * w / (2.0 * std::cos(lat)) *
+                      (q / (1.0 - e2) - s / w + std::log((1.0 - es) / (1.0 + es)) / (2.0 * e));
+        if (std::fabs(next - lat) <= kEps10 || n == kMaxIterations) return lat;
+        lat = next;
+    }
+}
 
-// --- Split rules of LLOffsetSplitObject -------------------------------------
+// --- Helpers: longitudes ---------------------------------------------------------
 
-// The object must be drawn again shifted by 360 degrees when it reaches the
-// antimeridian of Lon0.
-bool SplitAntimeridian(const PROJDATA* pData, const PROJPOINT* pPts, unsigned int nPts,
-                       double* pLonShift, double* pLatShift);
-// The same with -180 and 180 in place of Lon0 - 180 and Lon0 + 180.
-bool SplitAbsoluteAntimeridian(const PROJDATA* pData, const PROJPOINT* pPts, unsigned int nPts,
-                               double* pLonShift, double* pLatShift);
-// Never split.
-bool SplitNever(const PROJDATA* pData, const PROJPOINT* pPts, unsigned int nPts, double* pLonShift,
-                double* pLatShift);
+// A longitude difference wrapped into [-pi, pi]: below -pi add 2 pi, above
+// pi subtract 2 pi (once).
+inline double WrapPi(double lon) {
+    if (lon < -kPi) return lon + kTwoPi;
+    if (lon > kPi) return lon - kTwoPi;
+    return lon;
+}
+
+// --- Helpers: the azimuthal inverse skeleton -------------------------------------
+
+// The inverse that the azimuthal modules share, about the centre latitude
+// phi1: for a plane point (x, y) at distance rho from the centre and angular
+// distance c (from the module's radial inverse), exact on the sphere.
+struct AzimuthalInverse {
+    double sinPhi1, cosPhi1;
+    explicit AzimuthalInverse(double phi1) : sinPhi1(std::sin(phi1)), cosPhi1(std::cos(phi1)) {}
+    // asin(cos c sin phi1 + y sin c cos phi1 / rho), the sine clamped to [-1, 1].
+    double Latitude(double y, double rho, double sinC, double cosC) const {
+        const double s = cosC * sinPhi1 + y * sinC * cosPhi1 / rho;
+        return std::asin(std::fmax(-1.0, std::fmin(1.0, s)));
+    }
+    // rho cos phi1 cos c - y sin phi1 sin c: the denominator of the oblique
+    // longitude, which some modules test for 0.
+    double Denominator(double y, double rho, double sinC, double cosC) const {
+        return rho * cosPhi1 * cosC - y * sinPhi1 * sinC;
+    }
+    // The longitude from Lon0 of the oblique and equatorial aspects, and of
+    // the north and south polar ones.
+    static double Oblique(double x, double sinC, double denominator) {
+        return std::atan2(x * sinC, denominator);
+    }
+    static double NorthPolar(double x, double y) { return std::atan2(x, -y); }
+    static double SouthPolar(double x, double y) { return std::atan2(x, y); }
+};
+
+// --- Helpers: domain tests of LLInProjection (degrees, strict) -------------------
+
+// Band W: Lon0 - W < lon < Lon0 + W; latitude not tested.
+template <int W> bool InBand(const PROJDATA* pData, const PROJPOINT* pPt) {
+    if (pData == nullptr || pPt == nullptr) return false;
+    return pData->Lon0 - W < pPt->x && pPt->x < pData->Lon0 + W;
+}
+
+// Band 180 + latitude: the band of 180 degrees and -90 < lat < 90.
+inline bool InBandAndLatitude(const PROJDATA* pData, const PROJPOINT* pPt) {
+    return InBand<180>(pData, pPt) && -90.0 < pPt->y && pPt->y < 90.0;
+}
+
+// --- Helpers: split rules of LLOffsetSplitObject ---------------------------------
+
+// The object must be drawn again shifted by +360 degrees when its smallest
+// longitude reaches `west`, by -360 when its largest reaches `east`.
+inline bool SplitAt(double west, double east, const PROJPOINT* pPts, unsigned int nPts,
+                    double* pLonShift, double* pLatShift) {
+    if (pPts == nullptr || nPts < 1 || pLonShift == nullptr || pLatShift == nullptr) return false;
+    *pLonShift = 0.0;
+    *pLatShift = 0.0;
+    double smallest = DBL_MAX, largest = -DBL_MAX;
+    for (unsigned int i = 0; i < nPts; ++i) {
+        if (pPts[i].x < smallest) smallest = pPts[i].x;
+        if (pPts[i].x > largest) largest = pPts[i].x;
+    }
+    if (west >= smallest) {
+        *pLonShift = 360.0;
+        return true;
+    }
+    if (east <= largest) {
+        *pLonShift = -360.0;
+        return true;
+    }
+    return false;
+}
+
+// Antimeridian: at Lon0 - 180 and Lon0 + 180.
+inline bool SplitAntimeridian(const PROJDATA* pData, const PROJPOINT* pPts, unsigned int nPts,
+                              double* pLonShift, double* pLatShift) {
+    if (pData == nullptr) return false;
+    return SplitAt(pData->Lon0 - 180.0, pData->Lon0 + 180.0, pPts, nPts, pLonShift, pLatShift);
+}
 
 } // namespace mod
 } // namespace QVProj
-
-// The argument check that opens every Forward and Inverse: a missing record
-// fails quietly, missing points or a count below one are internal errors of
-// the calling unit (kUnit).
-#define QV_MODULE_CHECK_ARGS(pWork, pPts, nPts)                                                    \
-    do {                                                                                           \
-        if ((pWork) == nullptr) return false;                                                      \
-        if (!QV_CHECK((pPts) != nullptr) || !QV_CHECK((nPts) >= 1)) return false;                  \
-    } while (0)
 
 #endif

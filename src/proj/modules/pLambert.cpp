@@ -1,6 +1,7 @@
 // Lambert Conformal Conic with two standard parallels (type 5), sphere and
-// ellipsoid; the ellipsoidal inverse solves the latitude by fixed-point
-// iteration.
+// ellipsoid: Snyder's formulas (PP 1395 eqs. 15-1 to 15-5 and 15-7 to
+// 15-11), closed form except the ellipsoidal inverse, whose latitude
+// iteration stops at 1.2e-6 rad.
 #include "proj/modules/module.h"
 
 namespace QVProj {
@@ -17,15 +18,28 @@ inline double TanHalf(double phi) {
     return std::tan(kQuarterPi + phi / 2.0);
 }
 
-// t(phi) and m(phi) of the ellipsoid.
-inline double T(double phi, double e) {
-    double es = e * std::sin(phi);
-    return std::tan(kQuarterPi - phi / 2.0) / std::pow((1.0 - es) / (1.0 + es), e / 2.0);
-}
-inline double M(double phi, double e) {
-    double s = std::sin(phi);
-    return std::cos(phi) / std::sqrt(1.0 - e * e * (s * s));
-}
+// Cone constants of the sphere; `bad` when the record's own guards fail
+// (every point is unplottable then).
+struct SphereCone {
+    bool bad = false;
+    bool t1Zero = false;
+    double n = 0, RF = 0, rho0 = 0;
+    explicit SphereCone(const PROJDATA& w) {
+        double t1 = TanHalf(w.Lat1);
+        if (t1 == 0.0) {
+            bad = t1Zero = true;
+            return;
+        }
+        double lnRatio = std::log(TanHalf(w.Lat2) / t1);
+        n = std::log(std::cos(w.Lat1) / std::cos(w.Lat2)) / lnRatio;
+        double F = std::cos(w.Lat1) * std::pow(t1, n) / n;
+        RF = w.MajorRadius * F;
+        double t0n = std::pow(TanHalf(w.Lat0), n);
+        rho0 = RF / t0n;
+        bad = lnRatio == 0.0 || n == 0.0 || t0n == 0.0;
+    }
+};
+
 inline bool BadDenominator(double phi, double e) {
     return 1.0 + e * std::sin(phi) == 0.0;
 }
@@ -34,39 +48,19 @@ inline bool BadRadicand(double phi, double e) {
     return 1.0 - e * e * (s * s) <= 0.0;
 }
 
-// Cone constants of the sphere.
-struct SphereCone {
-    bool bad = false; // the record's own guards fail: every point is unplottable
-    double n = 0, RF = 0, rho0 = 0;
-    SphereCone(const PROJDATA* w) {
-        double t1 = TanHalf(w->Lat1);
-        if (t1 == 0.0) {
-            bad = true;
-            return;
-        }
-        double lnRatio = std::log(TanHalf(w->Lat2) / t1);
-        n = std::log(std::cos(w->Lat1) / std::cos(w->Lat2)) / lnRatio;
-        double F = std::cos(w->Lat1) * std::pow(t1, n) / n;
-        RF = w->MajorRadius * F;
-        double t0n = std::pow(TanHalf(w->Lat0), n);
-        rho0 = RF / t0n;
-        bad = lnRatio == 0.0 || n == 0.0 || t0n == 0.0;
-    }
-};
-
-// Cone constants of the ellipsoid.
+// Cone constants of the ellipsoid; `bad` as for the sphere.
 struct EllipsoidCone {
     bool bad = false;
     double e = 0, n = 0, RF = 0, rho0 = 0;
-    EllipsoidCone(const PROJDATA* w, bool forward) {
-        e = Eccentricity(w->Flattening);
-        if (BadDenominator(w->Lat0, e) || BadDenominator(w->Lat1, e) ||
-            BadDenominator(w->Lat2, e) || BadRadicand(w->Lat1, e) || BadRadicand(w->Lat2, e)) {
+    EllipsoidCone(const PROJDATA& w, bool forward) {
+        e = Eccentricity(w.Flattening);
+        if (BadDenominator(w.Lat0, e) || BadDenominator(w.Lat1, e) || BadDenominator(w.Lat2, e) ||
+            BadRadicand(w.Lat1, e) || BadRadicand(w.Lat2, e)) {
             bad = true;
             return;
         }
-        double t1 = T(w->Lat1, e), t2 = T(w->Lat2, e), t0 = T(w->Lat0, e);
-        double m1 = M(w->Lat1, e), m2 = M(w->Lat2, e);
+        double t1 = IsometricT(w.Lat1, e), t2 = IsometricT(w.Lat2, e), t0 = IsometricT(w.Lat0, e);
+        double m1 = ParallelM(w.Lat1, e), m2 = ParallelM(w.Lat2, e);
         double lnT = std::log(t1) - std::log(t2);
         if (lnT == 0.0) {
             bad = true;
@@ -79,129 +73,95 @@ struct EllipsoidCone {
             return;
         }
         double F = m1 / (n * t1n);
-        RF = w->MajorRadius * F;
+        RF = w.MajorRadius * F;
         rho0 = (t0 == 0.0 && n < 0.0) ? 0.0 : RF * std::pow(t0, n);
         if (!forward && F == 0.0) bad = true;
+    }
+};
+
+// (x, y) of a point on the cone.
+inline void OnCone(PROJPOINT& p, double rho, double rho0, double n, double lon0) {
+    const double theta = n * (p.x - lon0);
+    p.x = rho * std::sin(theta);
+    p.y = rho0 - rho * std::cos(theta);
+}
+
+// theta and rho of a plane point, both taken on the apex side of the cone
+// when n < 0.
+inline void FromCone(const PROJPOINT& p, double rho0, double n, double& theta, double& rho) {
+    const double x = p.x, dy = rho0 - p.y;
+    theta = n >= 0.0 ? std::atan2(x, dy) : std::atan2(-x, -dy);
+    rho = std::sqrt(x * x + dy * dy);
+    if (n < 0.0) rho = -rho;
+}
+
+struct SphereForward {
+    SphereCone cone;
+    double lon0;
+    explicit SphereForward(const PROJDATA& w) : cone(w), lon0(w.Lon0) {}
+    Outcome operator()(PROJPOINT& p) const {
+        if (cone.bad) return kUnplottable;
+        const double tn = std::pow(TanHalf(p.y), cone.n);
+        if (tn == 0.0) return kUnplottable;
+        OnCone(p, cone.RF / tn, cone.rho0, cone.n, lon0);
+        return kConverted;
+    }
+};
+
+struct EllipsoidForward {
+    EllipsoidCone cone;
+    double lon0;
+    explicit EllipsoidForward(const PROJDATA& w) : cone(w, true), lon0(w.Lon0) {}
+    Outcome operator()(PROJPOINT& p) const {
+        const double e = cone.e, lat = p.y, s = std::sin(lat);
+        if (cone.bad || 1.0 + e * s == 0.0 || 1.0 - e * e * (s * s) <= 0.0) return kUnplottable;
+        const double t = IsometricT(lat, e);
+        const double rho = (t == 0.0 && cone.n < 0.0) ? 0.0 : cone.RF * std::pow(t, cone.n);
+        OnCone(p, rho, cone.rho0, cone.n, lon0);
+        return kConverted;
+    }
+};
+
+struct SphereInverse {
+    SphereCone cone;
+    double lon0, invN;
+    explicit SphereInverse(const PROJDATA& w) : cone(w), lon0(w.Lon0), invN(1.0 / cone.n) {}
+    Outcome operator()(PROJPOINT& p) const {
+        if (cone.t1Zero) return kUnplottable;
+        if (!QV_CHECK(cone.n != 0.0)) return kFailCall;
+        double theta, rho;
+        FromCone(p, cone.rho0, cone.n, theta, rho);
+        if (rho == 0.0) return kUnplottable;
+        p.x = theta / cone.n + lon0;
+        p.y = 2.0 * std::atan(std::pow(cone.RF / rho, invN)) - kHalfPi;
+        return kConverted;
+    }
+};
+
+struct EllipsoidInverse {
+    EllipsoidCone cone;
+    double lon0, invN;
+    explicit EllipsoidInverse(const PROJDATA& w)
+        : cone(w, false), lon0(w.Lon0), invN(1.0 / cone.n) {}
+    Outcome operator()(PROJPOINT& p) const {
+        if (cone.bad) return kUnplottable;
+        double theta, rho, lat;
+        FromCone(p, cone.rho0, cone.n, theta, rho);
+        if (!LatitudeFromT(std::pow(rho / cone.RF, invN), cone.e, lat)) return kUnplottable;
+        p.x = theta / cone.n + lon0;
+        p.y = lat;
+        return kConverted;
     }
 };
 
 } // namespace
 
 bool Forward(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
-    QV_MODULE_CHECK_ARGS(pWork, pPts, nPts);
-    const double lon0 = pWork->Lon0;
-
-    if (pWork->Flattening == 0.0) {
-        const SphereCone cone(pWork);
-        for (int i = 0; i < nPts; ++i) {
-            PROJPOINT& p = pPts[i];
-            if (IsMarked(p)) continue;
-            double tn = cone.bad ? 0.0 : std::pow(TanHalf(p.y), cone.n);
-            if (cone.bad || tn == 0.0) {
-                MarkUnplottable(pWork, p);
-                continue;
-            }
-            double rho = cone.RF / tn;
-            double theta = cone.n * (p.x - lon0);
-            p.x = rho * std::sin(theta);
-            p.y = cone.rho0 - rho * std::cos(theta);
-        }
-        return true;
-    }
-
-    const EllipsoidCone cone(pWork, true);
-    const double e = cone.e, halfE = e / 2.0;
-    for (int i = 0; i < nPts; ++i) {
-        PROJPOINT& p = pPts[i];
-        if (IsMarked(p)) continue;
-        // The guards and t(lat) share one sine.
-        double lat = p.y, s = std::sin(lat), es = e * s;
-        if (cone.bad || 1.0 + es == 0.0 || 1.0 - e * e * (s * s) <= 0.0) {
-            MarkUnplottable(pWork, p);
-            continue;
-        }
-        double t = std::tan(kQuarterPi - lat / 2.0) / std::pow((1.0 - es) / (1.0 + es), halfE);
-        double rho = (t == 0.0 && cone.n < 0.0) ? 0.0 : cone.RF * std::pow(t, cone.n);
-        double theta = cone.n * (p.x - lon0);
-        p.x = rho * std::sin(theta);
-        p.y = cone.rho0 - rho * std::cos(theta);
-    }
-    return true;
+    return Convert<SphereForward, EllipsoidForward>(kUnit, pWork, pPts, nPts);
 }
 
 bool Inverse(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
-    QV_MODULE_CHECK_ARGS(pWork, pPts, nPts);
-    const double lon0 = pWork->Lon0;
-
-    if (pWork->Flattening == 0.0) {
-        const bool t1Zero = TanHalf(pWork->Lat1) == 0.0;
-        const SphereCone cone(pWork);
-        const double invN = 1.0 / cone.n;
-        for (int i = 0; i < nPts; ++i) {
-            PROJPOINT& p = pPts[i];
-            if (IsMarked(p)) continue;
-            if (t1Zero) {
-                MarkUnplottable(pWork, p);
-                continue;
-            }
-            if (!QV_CHECK(cone.n != 0.0)) return false;
-            double x = p.x, dy = cone.rho0 - p.y;
-            double theta = cone.n >= 0.0 ? std::atan2(x, dy) : std::atan2(-x, -dy);
-            double rho = std::sqrt(x * x + dy * dy);
-            if (cone.n < 0.0) rho = -rho;
-            if (rho == 0.0) {
-                MarkUnplottable(pWork, p);
-                continue;
-            }
-            p.x = theta / cone.n + lon0;
-            p.y = 2.0 * std::atan(std::pow(cone.RF / rho, invN)) - kHalfPi;
-        }
-        return true;
-    }
-
-    const EllipsoidCone cone(pWork, false);
-    const double e = cone.e, halfE = e / 2.0, invN = 1.0 / cone.n;
-    for (int i = 0; i < nPts; ++i) {
-        PROJPOINT& p = pPts[i];
-        if (IsMarked(p)) continue;
-        if (cone.bad) {
-            MarkUnplottable(pWork, p);
-            continue;
-        }
-        double x = p.x, dy = cone.rho0 - p.y;
-        double theta = cone.n >= 0.0 ? std::atan2(x, dy) : std::atan2(-x, -dy);
-        double rho = std::sqrt(x * x + dy * dy);
-        if (cone.n < 0.0) rho = -rho;
-        double t = std::pow(rho / cone.RF, invN);
-        double lat = kHalfPi - 2.0 * std::atan(t);
-        bool unplottable = false;
-        for (int k = 1;; ++k) {
-            double es = e * std::sin(lat);
-            if (1.0 + es == 0.0) {
-                unplottable = true;
-                break;
-            }
-            double next = kHalfPi - 2.0 * std::atan(t * std::pow((1.0 - es) / (1.0 + es), halfE));
-            if (std::fabs(next - lat) <= kEps10 || k == kMaxIterations) break;
-            lat = next;
-        }
-        if (unplottable) {
-            MarkUnplottable(pWork, p);
-            continue;
-        }
-        p.x = theta / cone.n + lon0;
-        p.y = lat;
-    }
-    return true;
-}
-
-bool LLInProjection(const PROJDATA* pData, const PROJPOINT* pPt) {
-    return InBand(pData, pPt, 180.0);
-}
-
-bool LLOffsetSplitObject(const PROJDATA* pData, const PROJPOINT* pPts, unsigned int nPts,
-                         double* pLonShift, double* pLatShift) {
-    return SplitAntimeridian(pData, pPts, nPts, pLonShift, pLatShift);
+    return Convert<SphereInverse, EllipsoidInverse>(kUnit, pWork, pPts, nPts);
 }
 
 } // namespace pLambert

@@ -1,4 +1,7 @@
-// Mercator (type 1), sphere and ellipsoid.
+// Mercator (type 1), sphere and ellipsoid: Snyder's formulas (PP 1395
+// eqs. 7-2, 7-7 and 7-4, 7-9), closed form forward; the ellipsoidal inverse
+// iterates the latitude to 1.2e-6 rad and takes its exponential with the
+// base 2.71828.
 #include "proj/modules/module.h"
 
 namespace QVProj {
@@ -8,100 +11,84 @@ static constexpr const char* kUnit = "pMerc";
 
 using namespace mod;
 
-bool Forward(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
-    QV_MODULE_CHECK_ARGS(pWork, pPts, nPts);
-    const double R = pWork->MajorRadius, f = pWork->Flattening, lon0 = pWork->Lon0;
-    const double cosLat0 = std::cos(pWork->Lat0);
+namespace {
 
-    if (f == 0.0) {
-        const double cosLat0R = cosLat0 * R;
-        for (int i = 0; i < nPts; ++i) {
-            PROJPOINT& p = pPts[i];
-            if (IsMarked(p)) continue;
-            double lat = p.y;
-            if (std::fabs(lat) >= kPolarLimit) {
-                MarkUnplottable(pWork, p);
-                continue;
-            }
-            p.x = cosLat0 * (p.x - lon0) * R;
-            p.y = cosLat0R * std::log(std::tan(lat / 2.0 + kQuarterPi));
-        }
-        return true;
+struct SphereForward {
+    double lon0, cosLat0, cosLat0R, R;
+    explicit SphereForward(const PROJDATA& w)
+        : lon0(w.Lon0), cosLat0(std::cos(w.Lat0)), cosLat0R(cosLat0 * w.MajorRadius),
+          R(w.MajorRadius) {}
+    Outcome operator()(PROJPOINT& p) const {
+        const double lat = p.y;
+        if (std::fabs(lat) >= kPolarLimit) return kUnplottable;
+        p.x = cosLat0 * (p.x - lon0) * R;
+        p.y = cosLat0R * std::log(std::tan(lat / 2.0 + kQuarterPi));
+        return kConverted;
     }
+};
 
-    const double e = Eccentricity(f);
-    const double sinLat0 = std::sin(pWork->Lat0);
-    const double w = 1.0 - e * e * (sinLat0 * sinLat0);
-    const double k = w > 0.0 ? cosLat0 / std::sqrt(w) : 0.0;
-    const double halfR = R / 2.0;
-    for (int i = 0; i < nPts; ++i) {
-        PROJPOINT& p = pPts[i];
-        if (IsMarked(p)) continue;
-        double lat = p.y;
-        double s = std::sin(lat);
-        if (w <= 0.0 || std::fabs(lat) >= kPolarLimit || 1.0 - s == 0.0 || 1.0 + e * s == 0.0) {
-            MarkUnplottable(pWork, p);
-            continue;
-        }
-        p.x = (p.x - lon0) * R * k;
+// The scale factor k of the parallel Lat0; w <= 0 makes every point
+// unplottable.
+struct TrueScale {
+    double e, w, k;
+    explicit TrueScale(const PROJDATA& d) : e(Eccentricity(d.Flattening)) {
+        const double s = std::sin(d.Lat0);
+        w = 1.0 - e * e * (s * s);
+        k = w > 0.0 ? std::cos(d.Lat0) / std::sqrt(w) : 0.0;
+    }
+};
+
+struct EllipsoidForward {
+    TrueScale ts;
+    double lon0, R, halfR;
+    explicit EllipsoidForward(const PROJDATA& w)
+        : ts(w), lon0(w.Lon0), R(w.MajorRadius), halfR(w.MajorRadius / 2.0) {}
+    Outcome operator()(PROJPOINT& p) const {
+        const double e = ts.e, lat = p.y, s = std::sin(lat);
+        if (ts.w <= 0.0 || std::fabs(lat) >= kPolarLimit || 1.0 - s == 0.0 || 1.0 + e * s == 0.0)
+            return kUnplottable;
+        p.x = (p.x - lon0) * R * ts.k;
         p.y = halfR *
-              std::log(((1.0 + s) / (1.0 - s)) * std::pow((1.0 - e * s) / (1.0 + e * s), e)) * k;
+              std::log(((1.0 + s) / (1.0 - s)) * std::pow((1.0 - e * s) / (1.0 + e * s), e)) * ts.k;
+        return kConverted;
     }
-    return true;
+};
+
+struct SphereInverse {
+    double lon0, cosLat0, R;
+    explicit SphereInverse(const PROJDATA& w)
+        : lon0(w.Lon0), cosLat0(std::cos(w.Lat0)), R(w.MajorRadius) {}
+    Outcome operator()(PROJPOINT& p) const {
+        const double x = p.x, y = p.y;
+        p.x = x / cosLat0 / R + lon0;
+        p.y = std::atan(std::sinh(y / cosLat0 / R));
+        return kConverted;
+    }
+};
+
+struct EllipsoidInverse {
+    TrueScale ts;
+    double lon0, R;
+    explicit EllipsoidInverse(const PROJDATA& w) : ts(w), lon0(w.Lon0), R(w.MajorRadius) {}
+    Outcome operator()(PROJPOINT& p) const {
+        if (ts.w <= 0.0) return kUnplottable;
+        if (!QV_CHECK(ts.k != 0.0)) return kFailCall;
+        double lat;
+        LatitudeFromT(std::pow(kExpBase, -(p.y / ts.k) / R), ts.e, lat);
+        p.x = p.x / ts.k / R + lon0;
+        p.y = lat;
+        return kConverted;
+    }
+};
+
+} // namespace
+
+bool Forward(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
+    return Convert<SphereForward, EllipsoidForward>(kUnit, pWork, pPts, nPts);
 }
 
 bool Inverse(PROJDATA* pWork, PROJPOINT* pPts, int nPts) {
-    QV_MODULE_CHECK_ARGS(pWork, pPts, nPts);
-    const double R = pWork->MajorRadius, f = pWork->Flattening, lon0 = pWork->Lon0;
-    const double cosLat0 = std::cos(pWork->Lat0);
-
-    if (f == 0.0) {
-        for (int i = 0; i < nPts; ++i) {
-            PROJPOINT& p = pPts[i];
-            if (IsMarked(p)) continue;
-            double x = p.x, y = p.y;
-            p.x = x / cosLat0 / R + lon0;
-            p.y = std::atan(std::sinh(y / cosLat0 / R));
-        }
-        return true;
-    }
-
-    const double e = Eccentricity(f);
-    const double halfE = e / 2.0;
-    const double sinLat0 = std::sin(pWork->Lat0);
-    const double w = 1.0 - e * e * (sinLat0 * sinLat0);
-    const double k = w > 0.0 ? cosLat0 / std::sqrt(w) : 0.0;
-    for (int i = 0; i < nPts; ++i) {
-        PROJPOINT& p = pPts[i];
-        if (IsMarked(p)) continue;
-        if (w <= 0.0) {
-            MarkUnplottable(pWork, p);
-            continue;
-        }
-        if (!QV_CHECK(k != 0.0)) return false;
-        double x = p.x, y = p.y;
-        double lon = x / k / R + lon0;
-        double t = std::pow(kExpBase, -(y / k) / R);
-        double lat = kHalfPi - 2.0 * std::atan(t);
-        for (int n = 1;; ++n) {
-            double es = e * std::sin(lat);
-            double next = kHalfPi - 2.0 * std::atan(t * std::pow((1.0 - es) / (1.0 + es), halfE));
-            if (std::fabs(next - lat) <= kEps10 || n == kMaxIterations) break;
-            lat = next;
-        }
-        p.x = lon;
-        p.y = lat;
-    }
-    return true;
-}
-
-bool LLInProjection(const PROJDATA* pData, const PROJPOINT* pPt) {
-    return InBandAndLatitude(pData, pPt);
-}
-
-bool LLOffsetSplitObject(const PROJDATA* pData, const PROJPOINT* pPts, unsigned int nPts,
-                         double* pLonShift, double* pLatShift) {
-    return SplitAntimeridian(pData, pPts, nPts, pLonShift, pLatShift);
+    return Convert<SphereInverse, EllipsoidInverse>(kUnit, pWork, pPts, nPts);
 }
 
 } // namespace pMerc
