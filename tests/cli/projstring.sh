@@ -42,6 +42,8 @@ check_exact default-grs80 "+proj=merc +ellps=GRS80" describe "+proj=merc"
 check_exact us-feet "+proj=merc +ellps=GRS80 +to_meter=0.3048006096012192" describe "+proj=merc +units=us-ft"
 check lcc-one-parallel-refused "Standard parallels" describe "+proj=lcc +lat_1=45 +datum=WGS84"
 check_exact lon-0-360 "+proj=merc +lon_0=-60 +ellps=GRS80" describe "+proj=merc +lon_0=300"
+check_exact proj-utm-datum "+proj=utm +zone=33 +ellps=WGS84" describe "+proj=utm +zone=33 +datum=WGS84"
+check_exact proj-converts $'500000.00\t4982950.40' bash -c "echo '15 45' | '$Q' fwd --proj '+proj=utm +zone=33 +datum=WGS84'"
 check_exact describe-json '{"proj": "+proj=utm +zone=33 +ellps=WGS84"}' "$Q" inv --utm 33N --describe --json
 check_exact utm-as-tmerc "+proj=tmerc +lat_0=0 +lon_0=16 +k_0=0.9996 +x_0=500000 +y_0=0 +ellps=WGS84" "$Q" fwd --type utm --lon0 16 --describe
 check no-equivalent "Robinson-Sterling has no PROJ equivalent" "$Q" fwd --type 22 --describe

@@ -25,6 +25,7 @@ struct Options {
 };
 
 void Run(const Options& o, bool forward) {
+    if (o.json && !o.projection.describe) qvcli::Usage("--json goes with --describe");
     PROJDATA d = qvcli::BuildProjection(o.projection);
     if (qvcli::Describe(o.projection, d, o.json)) return;
     std::unique_ptr<CProjector> projector = qvcli::OpenProjection(d);

@@ -1,4 +1,5 @@
 // qvproj: command-line front end of libqvproj.
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>

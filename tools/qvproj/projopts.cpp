@@ -1,13 +1,10 @@
 // Projection options shared by the subcommands that build a projection.
 #include "projopts.h"
 
-#include <cctype>
-#include <cmath>
 #include <iostream>
 #include <set>
 
 #include "cli.h"
-#include "guard.h"
 #include "names.h"
 #include "projstring.h"
 

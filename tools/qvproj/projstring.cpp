@@ -259,7 +259,6 @@ std::string DescribeProjString(const PROJDATA& record, std::string& why) {
             if (k.proj == nullptr) break;
             const double v = Get(d, k.param);
             if (v != (k.param == PP_K0 ? 1 : 0)) s += Param(k.proj, v); // PROJ's defaults
-
         }
         if (d.xOrg != 0) s += Param("x_0", d.xOrg);
         if (d.yOrg != 0) s += Param("y_0", d.yOrg);
