@@ -31,8 +31,9 @@ for bad in 142 0 64 Atlantis; do
   check_exit "refuse-$bad" 2 "$Q" zones "$bad"
 done
 check great-lakes "the Great Lakes zones have no USGS code" "$Q" zones 0
-check bad-index "--zone-index 142 is outside 0 to 141" "$Q" zones --zone-index 142
-check bad-year "--year: want 1927 or 1983, not 1900" "$Q" zones --year 1900
+check bad-index "--zone-index: want a whole number from 0 to 141, not '142'" "$Q" zones --zone-index 142
+check_exit hex-index 2 "$Q" fwd --zone-index 0x10 --sp83
+check bad-year "--year: want 1927 or 1983, not '1900'" "$Q" zones --year 1900
 check_exit bad-year-exit 2 "$Q" zones --year 1900
 check_exit help 0 "$Q" zones --help
 finish "zones"

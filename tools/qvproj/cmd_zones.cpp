@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <iostream>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,7 +21,7 @@ constexpr int kYears[2] = {1927, 1983};
 
 struct Options {
     std::string zone;
-    std::optional<int> index;
+    int index = -1; // -1: none
     int year = 0;
     bool json = false;
 };
@@ -173,10 +172,10 @@ void Show(const Options& g, StateZoneType zone) {
 }
 
 void Run(const Options& g) {
-    if (!g.zone.empty() && g.index)
+    if (!g.zone.empty() && g.index >= 0)
         qvcli::Usage("give the zone by name or code, or by --zone-index, not both");
-    if (g.index)
-        Show(g, qvcli::ZoneFromIndex("--zone-index", *g.index));
+    if (g.index >= 0)
+        Show(g, static_cast<StateZoneType>(g.index));
     else if (!g.zone.empty())
         Show(g, qvcli::ZoneFromText("zone", g.zone));
     else
@@ -189,17 +188,15 @@ qvcli::Registrar reg(25, [](CLI::App& app) {
         "zones", "List the state plane zones (index, USGS code, name, projection in 1927 and "
                  "1983), or the expanded parameters and PROJ string of one zone");
     cmd->add_option("zone", o->zone, "Zone name or USGS code (0101): show its parameters");
-    cmd->add_option_function<int>(
-           "--zone-index", [o](const int& v) { o->index = v; },
-           "Show the zone of this library index (0 to 141)")
-        ->type_name("INDEX");
-    cmd->add_option_function<int>(
+    qvcli::AddIntOption(cmd, "--zone-index", o->index, SZ_FIRST, SZ_LAST,
+                        "Show the zone of this library index (0 to 141)");
+    cmd->add_option_function<std::string>(
            "--year",
-           [o](const int& v) {
-               if (v != 1927 && v != 1983)
+           [o](const std::string& v) {
+               if (v != "1927" && v != "1983")
                    throw CLI::ValidationError("--year",
-                                              "want 1927 or 1983, not " + std::to_string(v));
-               o->year = v;
+                                              "want 1927 or 1983, not " + qvcli::Quote(v));
+               o->year = std::stoi(v);
            },
            "Only the zones of 1927 or of 1983")
         ->type_name("YEAR");

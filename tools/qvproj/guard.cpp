@@ -26,6 +26,14 @@ double NearMeridian(double lon, double c) {
     return lon;
 }
 
+// The central meridian of a record, as guard.h defines it.
+double CentralMeridian(const PROJDATA& record) {
+    PROJDATA d = record;
+    if (d.Type == QVProj::PT_STATEPLANE27 || d.Type == QVProj::PT_STATEPLANE83)
+        QVProj::ProjGetStateZoneParams(&d);
+    return QVProj::ProjUsesParam(d.Type, QVProj::PP_LON0) ? d.Lon0 : 0.0;
+}
+
 } // namespace
 
 GeoCheck CheckGeographic(PROJPOINT& p) {
@@ -44,17 +52,10 @@ GeoCheck CheckGeographic(PROJPOINT& p) {
     return GeoCheck::kOk;
 }
 
-double CentralMeridian(const PROJDATA& record) {
-    PROJDATA d = record;
-    if (d.Type == QVProj::PT_STATEPLANE27 || d.Type == QVProj::PT_STATEPLANE83)
-        QVProj::ProjGetStateZoneParams(&d);
-    return QVProj::ProjUsesParam(d.Type, QVProj::PP_LON0) ? d.Lon0 : 0.0;
-}
-
 PointGuard::PointGuard(QVProj::HPROJ projection, bool domainCheck) : m_projection(projection) {
     PROJDATA d{};
     QVProj::ProjGetHandleInfo(projection, &d);
-    m_centralMeridian = qvcli::CentralMeridian(d);
+    m_centralMeridian = CentralMeridian(d);
     // Unprojected Lat/Long shows everything and has no domain test.
     m_domainCheck = domainCheck && d.Type != QVProj::PT_LATLONG;
 }

@@ -53,8 +53,6 @@ public:
     void BeforeForward(QVProj::PROJPOINT* pts, int n) const;
     void AfterInverse(QVProj::PROJPOINT* pts, int n) const;
 
-    double CentralMeridian() const { return m_centralMeridian; }
-
 private:
     bool Outside(QVProj::PROJPOINT p) const;
 
@@ -62,9 +60,6 @@ private:
     bool m_domainCheck;
     double m_centralMeridian = 0;
 };
-
-// The central meridian of a record, as defined above.
-double CentralMeridian(const QVProj::PROJDATA& record);
 
 } // namespace qvcli
 

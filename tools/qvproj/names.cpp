@@ -107,11 +107,4 @@ StateZoneType ZoneFromText(const std::string& option, const std::string& text) {
           " (a name or USGS code; qvproj zones lists them)");
 }
 
-StateZoneType ZoneFromIndex(const std::string& option, int index) {
-    if (index < 0 || index >= kZones)
-        Usage(option + " " + std::to_string(index) + " is outside 0 to " +
-              std::to_string(kZones - 1));
-    return static_cast<StateZoneType>(index);
-}
-
 } // namespace qvcli

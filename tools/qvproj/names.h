@@ -26,8 +26,6 @@ void ReadUtmZone(const std::string& option, const std::string& text, int& zone, 
 // "Mississippi East" for the catalogue's "Deleware" and "Missippippi East")
 // or its USGS code ("0101" or "101"); never by the internal index.
 QVProj::StateZoneType ZoneFromText(const std::string& option, const std::string& text);
-// A zone by its internal index 0 to 141.
-QVProj::StateZoneType ZoneFromIndex(const std::string& option, int index);
 
 } // namespace qvcli
 

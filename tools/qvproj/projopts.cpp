@@ -141,10 +141,8 @@ void AddProjectionOptions(CLI::App* cmd, ProjectionOptions& o) {
     cmd->add_option("--zone", o.zone,
                     "State plane zone: name (\"Alabama East\") or USGS code (0101), with --sp27 "
                     "or --sp83");
-    cmd->add_option_function<int>(
-           "--zone-index", [&o](const int& v) { o.zoneIndex = v; },
-           "State plane zone by the library's index 0 to 141 (qvproj zones)")
-        ->type_name("INDEX");
+    AddIntOption(cmd, "--zone-index", o.zoneIndex, SZ_FIRST, SZ_LAST,
+                 "State plane zone by the library's index 0 to 141 (qvproj zones)");
     cmd->add_flag("--sp27", o.sp27, "State plane zone of 1927");
     cmd->add_flag("--sp83", o.sp83, "State plane zone of 1983");
     cmd->add_option("--proj", o.proj,
@@ -186,9 +184,9 @@ void AddProjectionOptions(CLI::App* cmd, ProjectionOptions& o) {
 }
 
 PROJDATA BuildProjection(const ProjectionOptions& o) {
-    const bool byZone = !o.zone.empty() || o.zoneIndex.has_value();
-    const int forms = !o.type.empty() + !o.utm.empty() + !o.zone.empty() + o.zoneIndex.has_value() +
-                      !o.proj.empty();
+    const bool byIndex = o.zoneIndex >= 0, byZone = !o.zone.empty() || byIndex;
+    const int forms =
+        !o.type.empty() + !o.utm.empty() + !o.zone.empty() + byIndex + !o.proj.empty();
     if (forms == 0) Usage("give the projection: --type, --utm, --zone (or --zone-index) or --proj");
     if (forms > 1) Usage("give only one of --type, --utm, --zone, --zone-index and --proj");
     if ((o.sp27 || o.sp83) && !byZone) Usage("--sp27 and --sp83 go with --zone");
@@ -216,8 +214,7 @@ PROJDATA BuildProjection(const ProjectionOptions& o) {
                "(--type tmerc takes them all)";
     } else if (byZone) {
         if (o.sp27 == o.sp83) Usage("a state plane zone needs one of --sp27 and --sp83");
-        d.Zone = o.zoneIndex ? ZoneFromIndex("--zone-index", *o.zoneIndex)
-                             : ZoneFromText("--zone", o.zone);
+        d.Zone = byIndex ? static_cast<StateZoneType>(o.zoneIndex) : ZoneFromText("--zone", o.zone);
         d.Type = o.sp27 ? PT_STATEPLANE27 : PT_STATEPLANE83;
         allowed = {PP_SCALE};
         form = "a state plane zone brings its own parameters";

@@ -9,7 +9,6 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "qvproj/proj.h"
@@ -35,7 +34,7 @@ std::string ParamOptionName(int param);
 
 struct ProjectionOptions {
     std::string type, utm, zone, proj;
-    std::optional<int> zoneIndex;
+    int zoneIndex = -1; // -1: none
     bool sp27 = false, sp83 = false;
     bool describe = false;
     std::map<int, double> params; // record parameters given, by number (flags as 1)
