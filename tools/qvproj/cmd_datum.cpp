@@ -195,13 +195,14 @@ Side ResolveDatum(const std::string& option, const std::string& text, const std:
             qvcli::Usage(option + ": datum " + text + " is not 0 to " +
                          std::to_string(DatLastCatalogue));
         s.datum = static_cast<DatumType>(n);
-    } else if (CatalogueDatum(text, s.datum)) {
     } else if (qvcli::NameKey(text) == "user" || qvcli::NameKey(text) == "userdefined") {
         s.datum = DatUserDefined;
+    } else if (DatGetDatumFromName(&s.datum, text.c_str())) {
     } else if (!profile.empty() && NDatGetDatumParams(profile.c_str(), text.c_str(), &s.params)) {
+        // A custom name as written wins over a catalogue name spelt loosely.
         s.params.bInverse = destination;
         return s;
-    } else {
+    } else if (!CatalogueDatum(text, s.datum)) {
         qvcli::Usage(option + ": unknown datum " + qvcli::Quote(text) +
                      (profile.empty()
                           ? ""
