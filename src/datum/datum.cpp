@@ -185,12 +185,9 @@ bool DatConvertDatum(HDATUM hDatum, DATUMPOINT* pPts, int nPts) {
         if (!CopyDatumRow(x.DstDatum, &x.DstParams, true)) return QV_ASSERT_FAILED();
         x.DstParams.bInverse = true;
     }
-    auto userMethodOk = [](DatumMethod m) {
-        return m == DatMethodNone || m == DatMethodBursaWolf || m == DatMethodMolodensky;
-    };
-    if (x.SrcDatum == DatUserDefined && !userMethodOk(x.SrcParams.Method))
+    if (x.SrcDatum == DatUserDefined && !DatMethodReversible(x.SrcParams.Method))
         return QV_ASSERT_FAILED();
-    if (x.DstDatum == DatUserDefined && !userMethodOk(x.DstParams.Method))
+    if (x.DstDatum == DatUserDefined && !DatMethodReversible(x.DstParams.Method))
         return QV_ASSERT_FAILED();
     SetEllipsoid(x.SrcParams);
     SetEllipsoid(x.DstParams);
