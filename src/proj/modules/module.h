@@ -55,9 +55,9 @@
 //    The last two name the module's domain test (LLInProjection) and split
 //    rule (LLOffsetSplitObject) from the shared ones below; a module never
 //    writes its own. A shared test or rule that no module uses yet (absolute
-//    band, hemisphere, cap, box 15, band 45 oblique, always; absolute
-//    antimeridian, never) is added to the helper section below by its first
-//    module, with the signature of ModuleDomainFn or ModuleSplitFn.
+//    band, cap, box 15, band 45 oblique, always; absolute antimeridian) is
+//    added to the helper section below by its first module, with the
+//    signature of ModuleDomainFn or ModuleSplitFn.
 //
 // 5. Helpers. A formula that two modules use is written once, in the helper
 //    section below, with its accuracy stated next to it.
@@ -218,6 +218,20 @@ inline bool LatitudeFromT(double t, double e, double& lat) {
     }
 }
 
+// Sines and cosines of 2 phi, 4 phi and 6 phi from those of phi by the
+// double-angle and addition identities.
+struct MultipleAngles {
+    double sin2, cos2, sin4, cos4, sin6, cos6;
+    MultipleAngles(double sinPhi, double cosPhi) {
+        sin2 = 2.0 * sinPhi * cosPhi;
+        cos2 = (cosPhi - sinPhi) * (cosPhi + sinPhi);
+        sin4 = 2.0 * sin2 * cos2;
+        cos4 = (cos2 - sin2) * (cos2 + sin2);
+        sin6 = sin4 * cos2 + cos4 * sin2;
+        cos6 = cos4 * cos2 - sin4 * sin2;
+    }
+};
+
 // The meridian distance series M(phi) in the units of R (Snyder eq. 3-21,
 // truncated after e^6: about 1e-9 relative on the Earth's ellipsoids).
 struct MeridianDistance {
@@ -232,6 +246,17 @@ struct MeridianDistance {
     double operator()(double phi) const {
         return R * (c0 * phi - c1 * std::sin(2.0 * phi) + c2 * std::sin(4.0 * phi) -
                     c3 * std::sin(6.0 * phi));
+    }
+    // The same from sin phi and cos phi, which the caller has at hand: the
+    // multiple angles by the double-angle identities, no further sine (the
+    // identities add a few units in the last place of each term).
+    double operator()(double phi, double sinPhi, double cosPhi) const {
+        const MultipleAngles a(sinPhi, cosPhi);
+        return R * (c0 * phi - c1 * a.sin2 + c2 * a.sin4 - c3 * a.sin6);
+    }
+    // dM/dphi / R = c0 - 2 c1 cos 2phi + 4 c2 cos 4phi - 6 c3 cos 6phi.
+    double Derivative(const MultipleAngles& a) const {
+        return c0 - 2.0 * c1 * a.cos2 + 4.0 * c2 * a.cos4 - 6.0 * c3 * a.cos6;
     }
 };
 
@@ -256,10 +281,14 @@ struct FootpointLatitude {
 };
 
 // Snyder's q(phi) = (1 - e^2) [sin phi/(1 - e^2 sin^2 phi) - ln((1 - e sin
-// phi)/(1 + e sin phi))/(2e)] (PP 1395 eq. 3-12), closed form; e > 0.
-inline double AuthalicQ(double phi, double e) {
-    const double e2 = e * e, s = std::sin(phi), es = e * s;
+// phi)/(1 + e sin phi))/(2e)] (PP 1395 eq. 3-12), closed form; e > 0. The
+// second form takes sin phi.
+inline double AuthalicQOfSin(double s, double e) {
+    const double e2 = e * e, es = e * s;
     return (1.0 - e2) * (s / (1.0 - e2 * (s * s)) - std::log((1.0 - es) / (1.0 + es)) / (2.0 * e));
+}
+inline double AuthalicQ(double phi, double e) {
+    return AuthalicQOfSin(std::sin(phi), e);
 }
 
 // The latitude of a given q (the inverse of AuthalicQ) by Snyder's
@@ -289,6 +318,32 @@ inline double WrapPi(double lon) {
     if (lon < -kPi) return lon + kTwoPi;
     if (lon > kPi) return lon - kTwoPi;
     return lon;
+}
+
+// --- Helpers: cones ---------------------------------------------------------------
+
+// The plane point at radius rho and angle theta on a cone whose origin lies
+// rho0 from the apex: x = rho sin theta, y = rho0 - rho cos theta (PP 1395
+// eqs. 14-1, 14-2; also Bonne's, with its own rho0). Exact.
+inline void ConePoint(PROJPOINT& p, double rho, double rho0, double theta) {
+    p.x = rho * std::sin(theta);
+    p.y = rho0 - rho * std::cos(theta);
+}
+
+// The angle of a plane point on such a cone from x and dy = rho0 - y:
+// atan2(x, dy), or atan2(-x, -dy) when the cone opens southward (sign < 0:
+// the cone constant n, or Bonne's standard parallel). Exact.
+inline double ConeTheta(double x, double dy, double sign) {
+    return sign >= 0.0 ? std::atan2(x, dy) : std::atan2(-x, -dy);
+}
+
+// theta and rho = sqrt(x^2 + (rho0 - y)^2) of a plane point, rho negated
+// for a cone that opens southward (sign < 0) (PP 1395, chapter 14). Exact.
+inline void FromCone(const PROJPOINT& p, double rho0, double sign, double& theta, double& rho) {
+    const double x = p.x, dy = rho0 - p.y;
+    theta = ConeTheta(x, dy, sign);
+    rho = std::sqrt(x * x + dy * dy);
+    if (sign < 0.0) rho = -rho;
 }
 
 // --- Helpers: the azimuthal inverse skeleton -------------------------------------
@@ -331,6 +386,17 @@ inline bool InBandAndLatitude(const PROJDATA* pData, const PROJPOINT* pPt) {
     return InBand<180>(pData, pPt) && -90.0 < pPt->y && pPt->y < 90.0;
 }
 
+// Hemisphere about (Lat0, Lon0): with every angle in radians, cos c = sin
+// Lat0 sin lat + cos Lat0 cos lat cos(lon - Lon0) >= 0.
+inline bool InHemisphere(const PROJDATA* pData, const PROJPOINT* pPt) {
+    if (pData == nullptr || pPt == nullptr) return false;
+    const double lat0 = Radians(pData->Lat0), lat = Radians(pPt->y);
+    const double cosC =
+        std::sin(lat0) * std::sin(lat) +
+        std::cos(lat0) * std::cos(lat) * std::cos(Radians(pPt->x) - Radians(pData->Lon0));
+    return cosC >= 0.0;
+}
+
 // --- Helpers: split rules of LLOffsetSplitObject ---------------------------------
 
 // The object must be drawn again shifted by +360 degrees when its smallest
@@ -361,6 +427,17 @@ inline bool SplitAntimeridian(const PROJDATA* pData, const PROJPOINT* pPts, unsi
                               double* pLonShift, double* pLatShift) {
     if (pData == nullptr) return false;
     return SplitAt(pData->Lon0 - 180.0, pData->Lon0 + 180.0, pPts, nPts, pLonShift, pLatShift);
+}
+
+// Never: both shifts 0, no second drawing.
+inline bool SplitNever(const PROJDATA* pData, const PROJPOINT* pPts, unsigned int nPts,
+                       double* pLonShift, double* pLatShift) {
+    if (pData == nullptr || pPts == nullptr || nPts < 1 || pLonShift == nullptr ||
+        pLatShift == nullptr)
+        return false;
+    *pLonShift = 0.0;
+    *pLatShift = 0.0;
+    return false;
 }
 
 } // namespace mod
