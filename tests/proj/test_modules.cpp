@@ -370,6 +370,25 @@ TEST(ModuleHelpers, LatitudeFromQInvertsQ) {
     }
 }
 
+// The series that stand in for libm in the iterations: ln((1 - x)/(1 + x))
+// within a few units in the last place of the long double logarithm; sin
+// and cos carried over a small step within a few units of sin and cos.
+TEST(ModuleHelpers, SeriesMatchTheLogarithmAndTheSine) {
+    for (double x = -0.1; x <= 0.1; x += 0.0007) {
+        const long double exact = std::log((1.0L - x) / (1.0L + x));
+        EXPECT_NEAR(mod::LogRatio(x), static_cast<double>(exact), 4e-16 * std::fabs(exact)) << x;
+    }
+    EXPECT_DOUBLE_EQ(mod::LogRatio(0.5), std::log(0.5 / 1.5));
+    for (double phi = -1.57; phi <= 1.57; phi += 0.0313)
+        for (double step : {-0.015625, -1e-3, -2e-7, 3e-9, 4e-4, 0.015625, 0.02}) {
+            mod::SinCos sc(phi);
+            const double next = phi + step;
+            sc.Step(next, next - phi);
+            EXPECT_NEAR(sc.s, std::sin(next), 4e-16) << phi << " " << step;
+            EXPECT_NEAR(sc.c, std::cos(next), 4e-16) << phi << " " << step;
+        }
+}
+
 TEST(ModuleHelpers, AzimuthalInverseSkeleton) {
     for (double phi1Deg : {40.0, -65.0, 0.0}) {
         const double phi1 = Radians(phi1Deg);
