@@ -79,8 +79,9 @@ struct EllipsoidForward {
         const double lat = p.y, s = std::sin(lat), cl = std::cos(lat);
         const double rho = k.c - k.M(lat, s, cl);
         if (!QV_CHECK(rho != 0.0)) return kFailCall;
-        const double m = cl / std::sqrt(1.0 - k.e2 * (s * s));
-        ConePoint(p, rho, k.Rm1s, k.R * m * WrapPi(p.x - k.lon0) / rho);
+        // E = R m(lat) dlon / rho with m(lat) = cos lat / sqrt(1 - e^2 sin^2 lat).
+        ConePoint(p, rho, k.Rm1s,
+                  k.R * cl * WrapPi(p.x - k.lon0) / (std::sqrt(1.0 - k.e2 * (s * s)) * rho));
         return kConverted;
     }
 };

@@ -19,8 +19,8 @@ struct SphereForward {
     double lon0, lat0, R;
     explicit SphereForward(const PROJDATA& w) : lon0(w.Lon0), lat0(w.Lat0), R(w.MajorRadius) {}
     Outcome operator()(PROJPOINT& p) const {
-        const double lat = p.y, dlon = p.x - lon0;
-        const double B = std::cos(lat) * std::sin(dlon);
+        const double lat = p.y, dlon = p.x - lon0, cl = std::cos(lat);
+        const double B = cl * std::sin(dlon);
         if (1.0 - B * B <= 0.0) return kUnplottable;
         const double adlon = std::fabs(dlon);
         double y;
@@ -29,7 +29,9 @@ struct SphereForward {
         } else {
             const double cd = std::cos(dlon);
             if (cd == 0.0) return kUnplottable;
-            y = R * (std::atan2(std::tan(lat), cd) - lat0);
+            // atan2(tan lat, cos dlon) with cos lat > 0 (the engine passes
+            // latitudes within [-pi/2, pi/2], the poles handled above).
+            y = R * (std::atan2(std::sin(lat), cl * cd) - lat0);
         }
         p.x = R * std::asin(B);
         p.y = y;
@@ -44,7 +46,7 @@ struct SphereInverse {
         const double xR = p.x / R, D = p.y / R + lat0;
         const double s = std::sin(D) * std::cos(xR);
         p.y = std::asin(std::fmax(-1.0, std::fmin(1.0, s)));
-        p.x = WrapPi(lon0 + std::atan2(std::tan(xR), std::cos(D)));
+        p.x = WrapPi(lon0 + std::atan2(std::sin(xR) / std::cos(xR), std::cos(D)));
         return kConverted;
     }
 };

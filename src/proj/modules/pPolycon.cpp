@@ -21,12 +21,12 @@ using namespace mod;
 namespace {
 
 // x, y of a point off the equator: x = N cot(lat) sin E, y = Mlat + N cot(lat)
-// (1 - cos E) with E = dlon sin lat; N = R and Mlat = R (lat - Lat0) on the
-// sphere.
-inline void OffEquator(PROJPOINT& p, double dlon, double s, double c, double N, double Mlat) {
-    const double E = dlon * s, cot = c / s;
-    p.x = N * cot * std::sin(E);
-    p.y = Mlat + N * cot * (1.0 - std::cos(E));
+// (1 - cos E) with E = dlon sin lat, given N cot(lat); N = R and Mlat = R (lat
+// - Lat0) on the sphere.
+inline void OffEquator(PROJPOINT& p, double dlon, double s, double Ncot, double Mlat) {
+    const double E = dlon * s;
+    p.x = Ncot * std::sin(E);
+    p.y = Mlat + Ncot * (1.0 - std::cos(E));
 }
 
 struct SphereForward {
@@ -41,7 +41,8 @@ struct SphereForward {
             p.x = R * dlon;
             p.y = yEquator;
         } else {
-            OffEquator(p, dlon, std::sin(lat), std::cos(lat), R, R * (lat - lat0));
+            const double s = std::sin(lat);
+            OffEquator(p, dlon, s, R * std::cos(lat) / s, R * (lat - lat0));
         }
         return kConverted;
     }
@@ -67,7 +68,7 @@ struct EllipsoidForward {
             p.x = R * dlon;
             p.y = -M0;
         } else {
-            OffEquator(p, dlon, s, c, R / sw, M(lat, s, c) - M0);
+            OffEquator(p, dlon, s, R * c / (s * sw), M(lat, s, c) - M0);
         }
         return kConverted;
     }
@@ -129,23 +130,26 @@ struct EllipsoidInverse {
         }
         const double A = (M0 + y) / R, xR = x / R, B = A * A + xR * xR;
         double lat = A;
+        SinCos sc(lat);
         for (int n = 1;; ++n) {
-            const double s = std::sin(lat), c = std::cos(lat);
+            // tan lat and 2/sin 2lat from one division 1/(sin lat cos lat).
+            const double s = sc.s, c = sc.c, invSC = 1.0 / (s * c);
             const MultipleAngles a(s, c);
-            const double Cp = std::sqrt(1.0 - e2 * (s * s)) * (s / c);
+            const double Cp = std::sqrt(1.0 - e2 * (s * s)) * (s * s * invSC);
             const double m = Mn(lat, s, c), mp = Mn.Derivative(a), mB = m * m + B;
             const double next = lat - (A * (Cp * m + 1.0) - m - mB * Cp / 2.0) /
                                           (e2 * a.sin2 * (mB - 2.0 * A * m) * Cp / 4.0 +
-                                           (A - m) * (Cp * mp - 2.0 / a.sin2) - mp);
+                                           (A - m) * (Cp * mp - invSC) - mp);
             // A step that is not finite makes every later one NaN.
             if (!std::isfinite(next)) return kUnplottable;
-            const double step = std::fabs(next - lat);
+            const double d = next - lat;
+            sc.Step(next, d);
             lat = next;
-            if (step <= kEps10 || n == kMaxIterations) break;
+            if (std::fabs(d) <= kEps10 || n == kMaxIterations) break;
         }
-        const double s = std::sin(lat);
+        const double s = sc.s;
         if (s == 0.0) return kUnplottable;
-        p.x = Longitude(x, std::sqrt(1.0 - e2 * (s * s)) * std::tan(lat), s, R, lon0);
+        p.x = Longitude(x, std::sqrt(1.0 - e2 * (s * s)) * s / sc.c, s, R, lon0);
         p.y = lat;
         return kConverted;
     }
