@@ -179,6 +179,12 @@ constexpr double kExpBase = 2.71828;
 // Iteration limit of the latitude iterations.
 constexpr int kMaxIterations = 500;
 
+// A sine or cosine clamped to [-1, 1] before its arc sine; NaN stays NaN
+// (fmax and fmin would turn it into 1).
+inline double Clamp1(double v) {
+    return v > 1.0 ? 1.0 : v < -1.0 ? -1.0 : v;
+}
+
 // --- Helpers: ellipsoid functions of latitude ----------------------------------
 
 // Eccentricity from the flattening, as every ellipsoidal module derives it.
@@ -349,7 +355,7 @@ inline double AuthalicQ(double phi, double e) {
 // the limit returns the estimate before it.
 inline double LatitudeFromQ(double q, double e) {
     const double e2 = e * e, qe = q / (1.0 - e2), halfInvE = 0.5 / e;
-    const double s0 = std::fmax(-1.0, std::fmin(1.0, q / 2.0));
+    const double s0 = Clamp1(q / 2.0);
     double lat = std::asin(s0);
     // sin(asin s0) is s0 and its cosine sqrt((1 - s0)(1 + s0)), to a unit in
     // the last place; at s0 = +-1 cos(+-pi/2) is taken as it comes (6e-17).

@@ -102,7 +102,7 @@ struct SphereInverse {
         if (!ThetaAndRho2(p, c.rho0, c.n, theta, rho2)) return kUnplottable;
         const double s = (c.Ca - rho2 * n2R2) / c.twoN;
         p.x = theta / c.n + c.lon0;
-        p.y = std::asin(std::fmax(-1.0, std::fmin(1.0, s)));
+        p.y = std::asin(Clamp1(s));
         return kConverted;
     }
 };

@@ -45,7 +45,7 @@ struct SphereInverse {
     Outcome operator()(PROJPOINT& p) const {
         const double xR = p.x / R, D = p.y / R + lat0;
         const double s = std::sin(D) * std::cos(xR);
-        p.y = std::asin(std::fmax(-1.0, std::fmin(1.0, s)));
+        p.y = std::asin(Clamp1(s));
         p.x = WrapPi(lon0 + std::atan2(std::sin(xR) / std::cos(xR), std::cos(D)));
         return kConverted;
     }

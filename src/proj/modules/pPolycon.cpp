@@ -77,7 +77,7 @@ struct EllipsoidForward {
 // lon = asin(x tan(lat)/R, clamped to [-1, 1]) / sin(lat) + Lon0 on the
 // sphere; the ellipsoid passes sqrt(1 - e^2 sin^2 lat) tan(lat) for tan(lat).
 inline double Longitude(double x, double tanLike, double sinLat, double R, double lon0) {
-    return std::asin(std::fmax(-1.0, std::fmin(1.0, x * tanLike / R))) / sinLat + lon0;
+    return std::asin(Clamp1(x * tanLike / R)) / sinLat + lon0;
 }
 
 struct SphereInverse {
