@@ -42,9 +42,10 @@ check no-projection "give exactly one of --type, --utm and --zone" "$Q" fwd
 check malformed "line 2: cannot read a point from 'oops'" bash -c "printf '1 1\noops\n2 2\n' | '$Q' fwd --type 1"
 check_exit malformed-goes-on 0 bash -c "printf '1 1\noops\n2 2\n' | '$Q' fwd --type 1"
 check_exit malformed-strict 1 bash -c "printf '1 1\noops\n2 2\n' | '$Q' fwd --type 1 --strict"
-check no-module "Albers Equal Area Conic: the library could not convert these points" \
-  bash -c "echo '15 45' | '$Q' fwd --type 2 --lat1 30 --lat2 40"
-check_exit no-module-exit 1 bash -c "echo '15 45' | '$Q' fwd --type 2 --lat1 30 --lat2 40"
+# Albers with sin Lat1 + sin Lat2 = 0 on a sphere: the library refuses the call.
+check refused "Albers Equal Area Conic: the library could not convert these points" \
+  bash -c "echo '15 45' | '$Q' fwd --type 2 --lat1 270 --lat2 90 --radius 6370997 --flattening 0"
+check_exit refused-exit 1 bash -c "echo '15 45' | '$Q' fwd --type 2 --lat1 270 --lat2 90 --radius 6370997 --flattening 0"
 # Streaming across conversion blocks: order, comments and pass-through kept.
 big=$(mktemp)
 awk 'BEGIN { for (i = 1; i <= 10000; i++) { if (i % 997 == 0) print "# mark " i; print (i % 360) - 180, (i % 170) - 85, "id" i } }' > "$big"
