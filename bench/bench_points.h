@@ -36,6 +36,27 @@ inline const Case kCases[] = {
      "+proj=lcc +R=6370997 +lat_0=23 +lon_0=-96 +lat_1=33 +lat_2=45", nullptr},
     {"Lambert/ellipsoid", 5, 47, 23, -96, 33, 45, 0, -130, -60, 10, 70,
      "+proj=lcc +ellps=WGS84 +lat_0=23 +lon_0=-96 +lat_1=33 +lat_2=45", nullptr},
+    // Conics and Cassini. Equidistant Conic computes on the sphere of radius
+    // a for every record; its WGS 84 row still runs against PROJ's
+    // ellipsoidal eqdc, the projection a user with that record compares.
+    {"Albers/sphere", 2, 48, 23, -96, 29.5, 45.5, 0, -130, -60, 10, 70,
+     "+proj=aea +R=6370997 +lat_0=23 +lon_0=-96 +lat_1=29.5 +lat_2=45.5", nullptr},
+    {"Albers/ellipsoid", 2, 47, 23, -96, 29.5, 45.5, 0, -130, -60, 10, 70,
+     "+proj=aea +ellps=WGS84 +lat_0=23 +lon_0=-96 +lat_1=29.5 +lat_2=45.5", nullptr},
+    {"EquidistantConic/sphere", 26, 48, 23, -96, 29.5, 45.5, 0, -130, -60, 10, 70,
+     "+proj=eqdc +R=6370997 +lat_0=23 +lon_0=-96 +lat_1=29.5 +lat_2=45.5", nullptr},
+    {"EquidistantConic/ellipsoid", 26, 47, 23, -96, 29.5, 45.5, 0, -130, -60, 10, 70,
+     "+proj=eqdc +ellps=WGS84 +lat_0=23 +lon_0=-96 +lat_1=29.5 +lat_2=45.5", nullptr},
+    {"Polyconic/sphere", 11, 48, 30, -96, 0, 0, 0, -130, -60, 10, 70,
+     "+proj=poly +R=6370997 +lat_0=30 +lon_0=-96", nullptr},
+    {"Polyconic/ellipsoid", 11, 47, 30, -96, 0, 0, 0, -130, -60, 10, 70,
+     "+proj=poly +ellps=WGS84 +lat_0=30 +lon_0=-96", nullptr},
+    {"Bonne/sphere", 21, 48, 0, -75, 40, 0, 0, -110, -40, 10, 70,
+     "+proj=bonne +R=6370997 +lon_0=-75 +lat_1=40", nullptr},
+    {"Bonne/ellipsoid", 21, 47, 0, -75, 40, 0, 0, -110, -40, 10, 70,
+     "+proj=bonne +ellps=WGS84 +lon_0=-75 +lat_1=40", nullptr},
+    {"Cassini/sphere", 16, 48, 40, -75, 0, 0, 0, -80, -70, 35, 45,
+     "+proj=cass +R=6370997 +lat_0=40 +lon_0=-75", nullptr},
 };
 constexpr int kNumCases = sizeof(kCases) / sizeof(kCases[0]);
 

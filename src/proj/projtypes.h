@@ -15,6 +15,11 @@ QV_DECLARE_MODULE(pMerc)
 QV_DECLARE_MODULE(pUTM)
 QV_DECLARE_MODULE(pLambert)
 QV_DECLARE_MODULE(pTMerc)
+QV_DECLARE_MODULE(pAlbers)
+QV_DECLARE_MODULE(pEquiCon)
+QV_DECLARE_MODULE(pPolycon)
+QV_DECLARE_MODULE(pBonne)
+QV_DECLARE_MODULE(pCassini)
 
 constexpr int kMaxTypeParams = 15;
 
@@ -43,7 +48,7 @@ inline constexpr ProjTypeRow kProjTypes[] = {
      "Albers Equal Area Conic",
      0x2f,
      {QV_COMMON, PP_LON0, PP_LAT0, PP_LAT1, PP_LAT2},
-     kNoModule},
+     QV_MODULE_OPS(pAlbers, InBand<180>, SplitAntimeridian)},
     {PT_MILLER, "Miller Cylindrical", 0x2f, {QV_COMMON, PP_LON0}, kNoModule},
     {PT_UTM,
      "Universal Transverse Mercator (UTM)",
@@ -60,7 +65,11 @@ inline constexpr ProjTypeRow kProjTypes[] = {
     {PT_MOLLWEIDE, "Mollweide", 0x3f, {QV_COMMON, PP_LON0}, kNoModule},
     {PT_STATEPLANE27, "State Plane 1927", 0x3b, {PP_SCALE, PP_ZONE}, kNoModule},
     {PT_STATEPLANE83, "State Plane 1983", 0x3b, {PP_SCALE, PP_ZONE}, kNoModule},
-    {PT_POLYCONIC, "Polyconic", 0x1b, {QV_COMMON, PP_LON0, PP_LAT0}, kNoModule},
+    {PT_POLYCONIC,
+     "Polyconic",
+     0x1b,
+     {QV_COMMON, PP_LON0, PP_LAT0},
+     QV_MODULE_OPS(pPolycon, InBand<90>, SplitAntimeridian)},
     {PT_HOTINE,
      "Hotine Oblique Mercator",
      0x03,
@@ -70,7 +79,11 @@ inline constexpr ProjTypeRow kProjTypes[] = {
     {PT_EQUIDISTANT_CYL, "Equidistant Cylindrical", 0x2f, {QV_COMMON, PP_LON0, PP_LAT1}, kNoModule},
     {PT_ROBINSON, "Robinson", 0x3f, {QV_COMMON}, kNoModule},
     {PT_VANDERGRINTEN, "Van Der Grinten", 0x3f, {QV_COMMON, PP_LON0}, kNoModule},
-    {PT_CASSINI, "Cassini", 0x3b, {QV_COMMON, PP_LAT0, PP_LON0}, kNoModule},
+    {PT_CASSINI,
+     "Cassini",
+     0x3b,
+     {QV_COMMON, PP_LAT0, PP_LON0},
+     QV_MODULE_OPS(pCassini, InHemisphere, SplitNever)},
     {PT_TMERCATOR,
      "Transverse Mercator",
      0x1b,
@@ -87,7 +100,11 @@ inline constexpr ProjTypeRow kProjTypes[] = {
      0x3b,
      {QV_COMMON, PP_LON0, PP_LAT1},
      kNoModule},
-    {PT_BONNE, "Bonne", 0x1b, {QV_COMMON, PP_LON0, PP_LAT1}, kNoModule},
+    {PT_BONNE,
+     "Bonne",
+     0x1b,
+     {QV_COMMON, PP_LON0, PP_LAT1},
+     QV_MODULE_OPS(pBonne, InBand<90>, SplitAntimeridian)},
     {PT_ROBINSON_STERLING, "Robinson-Sterling", 0x3f, {QV_COMMON, PP_LON0}, kNoModule},
     {PT_ECKERT4, "Eckert IV", 0x3f, {QV_COMMON, PP_LON0}, kNoModule},
     {PT_ECKERT6, "Eckert VI", 0x3f, {QV_COMMON, PP_LON0}, kNoModule},
@@ -100,7 +117,7 @@ inline constexpr ProjTypeRow kProjTypes[] = {
      "Equidistant Conic",
      0x2f,
      {QV_COMMON, PP_LON0, PP_LAT0, PP_LAT1, PP_LAT2},
-     kNoModule},
+     QV_MODULE_OPS(pEquiCon, InBand<180>, SplitAntimeridian)},
     {PT_GNOMONIC, "Gnomonic", 0x1b, {QV_COMMON, PP_LON0, PP_LAT1}, kNoModule},
     {PT_AZIMUTHAL_EQUIDISTANT,
      "Azimuthal Equidistant",

@@ -82,8 +82,9 @@ check zone-code "no state plane zone has the USGS code 61" "$Q" fwd --zone 61 --
 check bad-type "--type 30 names no projection" "$Q" fwd --type 30
 check unknown-type "unknown projection type 'foo'" "$Q" fwd --type foo
 check no-projection "give the projection" "$Q" fwd
-check no-module "Albers Equal Area Conic: the library cannot convert points" fwd '15 45\n' --type 2 --lat1 30 --lat2 40
-check_exit no-module-exit 1 fwd '15 45\n' --type 2 --lat1 30 --lat2 40
+# A spherical Lambert cone with Lat2 = -Lat1 has no inverse: the library fails the call.
+check refused "the library could not convert" inv '0 0\n' --type 5 --lat1 30 --lat2 -30 --radius 6370997 --flattening 0
+check_exit refused-exit 1 inv '0 0\n' --type 5 --lat1 30 --lat2 -30 --radius 6370997 --flattening 0
 check directory "is a directory" "$Q" fwd --utm 33N /tmp
 check_exit directory-exit 1 "$Q" fwd --utm 33N /tmp
 refuse() { # name, message, arguments of fwd

@@ -121,6 +121,44 @@ bool ConvertOne(HPROJ h, bool forward, PROJPOINT& p) {
     return forward ? ProjForward(h, &p, 1) : ProjInverse(h, &p, 1);
 }
 
+// The point of a fwd, inv or direct case against the expected x y ("* *":
+// unplottable) and the iResult of the conversion.
+void ExpectPoint(const PROJPOINT& p, int iResult, bool forward, const std::string& ex,
+                 const std::string& ey, const std::string& tol) {
+    if (ex == "*") {
+        EXPECT_TRUE(Unplottable(p)) << p.x << " " << p.y;
+        EXPECT_EQ(iResult, 1);
+        return;
+    }
+    const double x = std::stod(ex), y = std::stod(ey);
+    EXPECT_EQ(iResult, 0);
+    EXPECT_NEAR(p.x, x, Tolerance(tol, forward, x, y));
+    EXPECT_NEAR(p.y, y, Tolerance(tol, forward, y, 0));
+}
+
+// A "direct" case: the type's module called straight, past validation and
+// the engine; the record's angles and a forward point converted to radians
+// as the engine does, an inverse result back to degrees.
+void RunDirect(const PROJDATA& rec, std::istringstream& in) {
+    std::string direction, ex, ey, tol;
+    double a, b;
+    ASSERT_TRUE(in >> direction >> a >> b >> ex >> ey >> tol);
+    const bool forward = direction == "fwd";
+    PROJDATA w = rec;
+    for (int param :
+         {PP_LAT0, PP_LON0, PP_LAT1, PP_LAT2, PP_LAT3, PP_LON1, PP_LON2, PP_LON3, PP_ALPHA}) {
+        double v;
+        ASSERT_TRUE(ProjGetParam(&w, param, &v));
+        v = Radians(v);
+        ASSERT_TRUE(ProjSetParam(&w, param, &v));
+    }
+    PROJPOINT p = forward ? PROJPOINT{Radians(a), Radians(b)} : PROJPOINT{a, b};
+    const ProjModuleOps& ops = kProjTypes[rec.Type].ops;
+    ASSERT_TRUE((forward ? ops.forward : ops.inverse)(&w, &p, 1));
+    if (!forward && !Unplottable(p)) p = {Degrees(p.x), Degrees(p.y)};
+    ExpectPoint(p, w.iResult, forward, ex, ey, tol);
+}
+
 void RunCase(const CaseLine& c, int& count) {
     SCOPED_TRACE(c.file + ":" + std::to_string(c.line));
     std::istringstream in(c.text);
@@ -128,9 +166,13 @@ void RunCase(const CaseLine& c, int& count) {
     ASSERT_TRUE(in >> kind >> recordText);
     PROJDATA rec;
     ASSERT_TRUE(ParseRecord(recordText, rec)) << recordText;
+    ++count;
+    if (kind == "direct") {
+        RunDirect(rec, in);
+        return;
+    }
     Handle h(rec);
     ASSERT_NE(h.h, nullptr) << recordText;
-    ++count;
     if (kind == "fwd" || kind == "inv") {
         const bool forward = kind == "fwd";
         std::string ex, ey, tol;
@@ -138,15 +180,22 @@ void RunCase(const CaseLine& c, int& count) {
         ASSERT_TRUE(in >> a >> b >> ex >> ey >> tol);
         PROJPOINT p{a, b};
         ASSERT_TRUE(ConvertOne(h.h, forward, p));
-        if (ex == "*") {
-            EXPECT_TRUE(Unplottable(p)) << p.x << " " << p.y;
-            EXPECT_EQ(ProjResult(h.h), 1);
-            return;
-        }
-        const double x = std::stod(ex), y = std::stod(ey);
-        EXPECT_EQ(ProjResult(h.h), 0);
-        EXPECT_NEAR(p.x, x, Tolerance(tol, forward, x, y));
-        EXPECT_NEAR(p.y, y, Tolerance(tol, forward, y, 0));
+        ExpectPoint(p, ProjResult(h.h), forward, ex, ey, tol);
+    } else if (kind == "inside") {
+        double lon, lat;
+        int expected;
+        ASSERT_TRUE(in >> lon >> lat >> expected);
+        const PROJPOINT p{lon, lat};
+        EXPECT_EQ(ProjLLInProjection(h.h, &p), expected == 1) << lon << " " << lat;
+    } else if (kind == "split") {
+        // A line of three points from (lonA, 0) to (lonB, 10).
+        double lonA, lonB, shift;
+        ASSERT_TRUE(in >> lonA >> lonB >> shift);
+        const PROJPOINT pts[3] = {{lonA, 0}, {(lonA + lonB) / 2, 5}, {lonB, 10}};
+        double lonShift = 7, latShift = 7;
+        EXPECT_EQ(ProjLLOffsetSplitObject(h.h, pts, 3, &lonShift, &latShift), shift != 0);
+        EXPECT_EQ(lonShift, shift);
+        EXPECT_EQ(latShift, 0);
     } else if (kind == "fails") {
         std::string direction;
         double a, b;
@@ -319,6 +368,25 @@ TEST(ModuleHelpers, LatitudeFromQInvertsQ) {
         const double phi = Radians(deg);
         EXPECT_NEAR(mod::LatitudeFromQ(mod::AuthalicQ(phi, e), e), phi, 1.2e-6) << deg;
     }
+}
+
+// The series that stand in for libm in the iterations: ln((1 - x)/(1 + x))
+// within a few units in the last place of the long double logarithm; sin
+// and cos carried over a small step within a few units of sin and cos.
+TEST(ModuleHelpers, SeriesMatchTheLogarithmAndTheSine) {
+    for (double x = -0.1; x <= 0.1; x += 0.0007) {
+        const long double exact = std::log((1.0L - x) / (1.0L + x));
+        EXPECT_NEAR(mod::LogRatio(x), static_cast<double>(exact), 4e-16 * std::fabs(exact)) << x;
+    }
+    EXPECT_DOUBLE_EQ(mod::LogRatio(0.5), std::log(0.5 / 1.5));
+    for (double phi = -1.57; phi <= 1.57; phi += 0.0313)
+        for (double step : {-0.015625, -1e-3, -2e-7, 3e-9, 4e-4, 0.015625, 0.02}) {
+            mod::SinCos sc(phi);
+            const double next = phi + step;
+            sc.Step(next, next - phi);
+            EXPECT_NEAR(sc.s, std::sin(next), 4e-16) << phi << " " << step;
+            EXPECT_NEAR(sc.c, std::cos(next), 4e-16) << phi << " " << step;
+        }
 }
 
 TEST(ModuleHelpers, AzimuthalInverseSkeleton) {

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <iostream>
 #include <sstream>
+#include <strings.h>
+
 #include <string>
 
 #include "cli.h"
@@ -30,15 +32,20 @@ int CaptureError(const _QVERRINFO* info) {
     return 1;
 }
 
+// Extensions compare ignoring the case of letters, as file names do on the
+// systems that make most of these files.
+bool SameLetters(const std::string& a, const char* b) {
+    return strcasecmp(a.c_str(), b) == 0;
+}
+
 Kind KindOf(const std::string& file) {
     const std::string name = std::filesystem::path(file).filename().string();
     const std::size_t dot = name.rfind('.');
     const std::string ext = dot == std::string::npos || dot == 0 ? "" : name.substr(dot + 1);
-    if (name.size() >= 5 && qvcli::SameName(name.substr(name.size() - 3), "qvr"))
+    if (name.size() >= 5 && SameLetters(name.substr(name.size() - 3), "qvr"))
         return Kind::Reference;
-    if (qvcli::SameName(ext, "rsf")) return Kind::Rsf;
-    if (qvcli::SameName(ext, "wld") ||
-        (ext.size() >= 2 && (ext.back() == 'w' || ext.back() == 'W')))
+    if (SameLetters(ext, "rsf")) return Kind::Rsf;
+    if (SameLetters(ext, "wld") || (ext.size() >= 2 && (ext.back() == 'w' || ext.back() == 'W')))
         return Kind::World;
     // A usage error: exit status 2.
     throw CLI::ValidationError("cannot tell the kind of side file from the name '" + file +

@@ -55,9 +55,9 @@
 //    The last two name the module's domain test (LLInProjection) and split
 //    rule (LLOffsetSplitObject) from the shared ones below; a module never
 //    writes its own. A shared test or rule that no module uses yet (absolute
-//    band, hemisphere, cap, box 15, band 45 oblique, always; absolute
-//    antimeridian, never) is added to the helper section below by its first
-//    module, with the signature of ModuleDomainFn or ModuleSplitFn.
+//    band, cap, box 15, band 45 oblique, always; absolute antimeridian) is
+//    added to the helper section below by its first module, with the
+//    signature of ModuleDomainFn or ModuleSplitFn.
 //
 // 5. Helpers. A formula that two modules use is written once, in the helper
 //    section below, with its accuracy stated next to it.
@@ -179,6 +179,12 @@ constexpr double kExpBase = 2.71828;
 // Iteration limit of the latitude iterations.
 constexpr int kMaxIterations = 500;
 
+// A sine or cosine clamped to [-1, 1] before its arc sine; NaN stays NaN
+// (fmax and fmin would turn it into 1).
+inline double Clamp1(double v) {
+    return v > 1.0 ? 1.0 : v < -1.0 ? -1.0 : v;
+}
+
 // --- Helpers: ellipsoid functions of latitude ----------------------------------
 
 // Eccentricity from the flattening, as every ellipsoidal module derives it.
@@ -218,6 +224,48 @@ inline bool LatitudeFromT(double t, double e, double& lat) {
     }
 }
 
+// sin phi and cos phi of an iterated latitude, carried from one estimate to
+// the next without a sine where the step d is small: for |d| <= 1/64,
+// sin(phi + d) = s + c sin d - s vers d and cos(phi + d) = c - s sin d - c
+// vers d with sin d and vers d = 1 - cos d from their Taylor series (to d^7
+// and d^6: truncation below 1e-19); a larger step takes sin and cos afresh.
+// Each small step adds about a unit in the last place.
+struct SinCos {
+    double s, c;
+    explicit SinCos(double phi) : s(std::sin(phi)), c(std::cos(phi)) {}
+    SinCos(double sinPhi, double cosPhi) : s(sinPhi), c(cosPhi) {}
+    // From phi to next = phi + d.
+    void Step(double next, double d) {
+        if (!(std::fabs(d) <= 0.015625)) {
+            s = std::sin(next);
+            c = std::cos(next);
+            return;
+        }
+        constexpr double k6 = 1.0 / 6.0, k20 = 1.0 / 20.0, k42 = 1.0 / 42.0;
+        constexpr double k12 = 1.0 / 12.0, k30 = 1.0 / 30.0;
+        const double d2 = d * d;
+        const double sinD = d * (1.0 - d2 * k6 * (1.0 - d2 * k20 * (1.0 - d2 * k42)));
+        const double versD = 0.5 * d2 * (1.0 - d2 * k12 * (1.0 - d2 * k30));
+        const double s0 = s;
+        s = s0 + (c * sinD - s0 * versD);
+        c = c - (s0 * sinD + c * versD);
+    }
+};
+
+// Sines and cosines of 2 phi, 4 phi and 6 phi from those of phi by the
+// double-angle and addition identities.
+struct MultipleAngles {
+    double sin2, cos2, sin4, cos4, sin6, cos6;
+    MultipleAngles(double sinPhi, double cosPhi) {
+        sin2 = 2.0 * sinPhi * cosPhi;
+        cos2 = (cosPhi - sinPhi) * (cosPhi + sinPhi);
+        sin4 = 2.0 * sin2 * cos2;
+        cos4 = (cos2 - sin2) * (cos2 + sin2);
+        sin6 = sin4 * cos2 + cos4 * sin2;
+        cos6 = cos4 * cos2 - sin4 * sin2;
+    }
+};
+
 // The meridian distance series M(phi) in the units of R (Snyder eq. 3-21,
 // truncated after e^6: about 1e-9 relative on the Earth's ellipsoids).
 struct MeridianDistance {
@@ -232,6 +280,17 @@ struct MeridianDistance {
     double operator()(double phi) const {
         return R * (c0 * phi - c1 * std::sin(2.0 * phi) + c2 * std::sin(4.0 * phi) -
                     c3 * std::sin(6.0 * phi));
+    }
+    // The same from sin phi and cos phi, which the caller has at hand: the
+    // multiple angles by the double-angle identities, no further sine (the
+    // identities add a few units in the last place of each term).
+    double operator()(double phi, double sinPhi, double cosPhi) const {
+        const MultipleAngles a(sinPhi, cosPhi);
+        return R * (c0 * phi - c1 * a.sin2 + c2 * a.sin4 - c3 * a.sin6);
+    }
+    // dM/dphi / R = c0 - 2 c1 cos 2phi + 4 c2 cos 4phi - 6 c3 cos 6phi.
+    double Derivative(const MultipleAngles& a) const {
+        return c0 - 2.0 * c1 * a.cos2 + 4.0 * c2 * a.cos4 - 6.0 * c3 * a.cos6;
     }
 };
 
@@ -255,11 +314,32 @@ struct FootpointLatitude {
     }
 };
 
+// ln((1 - x)/(1 + x)) = -2 atanh x, the logarithm of q(phi) and of its
+// inverse. For |x| <= 0.1 (x = e sin phi on every Earth ellipsoid) by the
+// series -2 x (1 + x^2/3 + x^4/5 + ... + x^18/19), truncated below 1e-21
+// relative and summed by Estrin's scheme (a unit in the last place or two,
+// as close as the quotient and logarithm come); otherwise by the logarithm.
+inline double LogRatio(double x) {
+    if (!(std::fabs(x) <= 0.1)) return std::log((1.0 - x) / (1.0 + x));
+    constexpr double k3 = 1.0 / 3.0, k5 = 1.0 / 5.0, k7 = 1.0 / 7.0, k9 = 1.0 / 9.0,
+                     k11 = 1.0 / 11.0, k13 = 1.0 / 13.0, k15 = 1.0 / 15.0, k17 = 1.0 / 17.0,
+                     k19 = 1.0 / 19.0;
+    const double y = x * x, y2 = y * y, y4 = y2 * y2, y8 = y4 * y4;
+    const double p03 = (1.0 + y * k3) + y2 * (k5 + y * k7);
+    const double p47 = (k9 + y * k11) + y2 * (k13 + y * k15);
+    const double p89 = k17 + y * k19;
+    return -2.0 * x * ((p03 + y4 * p47) + y8 * p89);
+}
+
 // Snyder's q(phi) = (1 - e^2) [sin phi/(1 - e^2 sin^2 phi) - ln((1 - e sin
-// phi)/(1 + e sin phi))/(2e)] (PP 1395 eq. 3-12), closed form; e > 0.
+// phi)/(1 + e sin phi))/(2e)] (PP 1395 eq. 3-12), closed form; e > 0. The
+// second form takes sin phi.
+inline double AuthalicQOfSin(double s, double e) {
+    const double e2 = e * e, es = e * s;
+    return (1.0 - e2) * (s / (1.0 - e2 * (s * s)) - LogRatio(es) * (0.5 / e));
+}
 inline double AuthalicQ(double phi, double e) {
-    const double e2 = e * e, s = std::sin(phi), es = e * s;
-    return (1.0 - e2) * (s / (1.0 - e2 * (s * s)) - std::log((1.0 - es) / (1.0 + es)) / (2.0 * e));
+    return AuthalicQOfSin(std::sin(phi), e);
 }
 
 // The latitude of a given q (the inverse of AuthalicQ) by Snyder's
@@ -267,16 +347,26 @@ inline double AuthalicQ(double phi, double e) {
 // lat' = lat + (1 - e^2 sin^2 lat)^2/(2 cos lat) [q/(1 - e^2) - sin lat/(1 -
 // e^2 sin^2 lat) + ln((1 - e sin lat)/(1 + e sin lat))/(2e)] until |lat' -
 // lat| <= 1.19e-6 rad or 500 passes, and return the estimate from which the
-// last lat' was computed: good to about 1.2e-6 rad.
+// last lat' was computed: good to about 1.2e-6 rad. The step is evaluated
+// as w (w (q/(1 - e^2) + ln(...)/(2e)) - sin lat) / (2 cos lat), w = 1 - e^2
+// sin^2 lat, with two divisions instead of four, and sin lat, cos lat carried
+// by SinCos (a few units in the last place of the step). From a step that is
+// not finite on, every estimate is NaN: the result is NaN at once, unless
+// the limit returns the estimate before it.
 inline double LatitudeFromQ(double q, double e) {
-    const double e2 = e * e;
-    double lat = std::asin(std::fmax(-1.0, std::fmin(1.0, q / 2.0)));
+    const double e2 = e * e, qe = q / (1.0 - e2), halfInvE = 0.5 / e;
+    const double s0 = Clamp1(q / 2.0);
+    double lat = std::asin(s0);
+    // sin(asin s0) is s0 and its cosine sqrt((1 - s0)(1 + s0)), to a unit in
+    // the last place; at s0 = +-1 cos(+-pi/2) is taken as it comes (6e-17).
+    SinCos sc = std::fabs(s0) < 1.0 ? SinCos(s0, std::sqrt((1.0 - s0) * (1.0 + s0))) : SinCos(lat);
     for (int n = 1;; ++n) {
-        const double s = std::sin(lat), es = e * s, w = 1.0 - e2 * (s * s);
-        const double next =
-            lat + w * w / (2.0 * std::cos(lat)) *
-                      (q / (1.0 - e2) - s / w + std::log((1.0 - es) / (1.0 + es)) / (2.0 * e));
+        const double s = sc.s, es = e * s, w = 1.0 - e2 * (s * s);
+        const double ln = LogRatio(es) * halfInvE;
+        const double next = lat + w * (w * (qe + ln) - s) / (2.0 * sc.c);
+        if (!std::isfinite(next) && n < kMaxIterations) return NAN;
         if (std::fabs(next - lat) <= kEps10 || n == kMaxIterations) return lat;
+        sc.Step(next, next - lat);
         lat = next;
     }
 }
@@ -289,6 +379,32 @@ inline double WrapPi(double lon) {
     if (lon < -kPi) return lon + kTwoPi;
     if (lon > kPi) return lon - kTwoPi;
     return lon;
+}
+
+// --- Helpers: cones ---------------------------------------------------------------
+
+// The plane point at radius rho and angle theta on a cone whose origin lies
+// rho0 from the apex: x = rho sin theta, y = rho0 - rho cos theta (PP 1395
+// eqs. 14-1, 14-2; also Bonne's, with its own rho0). Exact.
+inline void ConePoint(PROJPOINT& p, double rho, double rho0, double theta) {
+    p.x = rho * std::sin(theta);
+    p.y = rho0 - rho * std::cos(theta);
+}
+
+// The angle of a plane point on such a cone from x and dy = rho0 - y:
+// atan2(x, dy), or atan2(-x, -dy) when the cone opens southward (sign < 0:
+// the cone constant n, or Bonne's standard parallel). Exact.
+inline double ConeTheta(double x, double dy, double sign) {
+    return sign >= 0.0 ? std::atan2(x, dy) : std::atan2(-x, -dy);
+}
+
+// theta and rho = sqrt(x^2 + (rho0 - y)^2) of a plane point, rho negated
+// for a cone that opens southward (sign < 0) (PP 1395, chapter 14). Exact.
+inline void FromCone(const PROJPOINT& p, double rho0, double sign, double& theta, double& rho) {
+    const double x = p.x, dy = rho0 - p.y;
+    theta = ConeTheta(x, dy, sign);
+    rho = std::sqrt(x * x + dy * dy);
+    if (sign < 0.0) rho = -rho;
 }
 
 // --- Helpers: the azimuthal inverse skeleton -------------------------------------
@@ -331,6 +447,17 @@ inline bool InBandAndLatitude(const PROJDATA* pData, const PROJPOINT* pPt) {
     return InBand<180>(pData, pPt) && -90.0 < pPt->y && pPt->y < 90.0;
 }
 
+// Hemisphere about (Lat0, Lon0): with every angle in radians, cos c = sin
+// Lat0 sin lat + cos Lat0 cos lat cos(lon - Lon0) >= 0.
+inline bool InHemisphere(const PROJDATA* pData, const PROJPOINT* pPt) {
+    if (pData == nullptr || pPt == nullptr) return false;
+    const double lat0 = Radians(pData->Lat0), lat = Radians(pPt->y);
+    const double cosC =
+        std::sin(lat0) * std::sin(lat) +
+        std::cos(lat0) * std::cos(lat) * std::cos(Radians(pPt->x) - Radians(pData->Lon0));
+    return cosC >= 0.0;
+}
+
 // --- Helpers: split rules of LLOffsetSplitObject ---------------------------------
 
 // The object must be drawn again shifted by +360 degrees when its smallest
@@ -361,6 +488,17 @@ inline bool SplitAntimeridian(const PROJDATA* pData, const PROJPOINT* pPts, unsi
                               double* pLonShift, double* pLatShift) {
     if (pData == nullptr) return false;
     return SplitAt(pData->Lon0 - 180.0, pData->Lon0 + 180.0, pPts, nPts, pLonShift, pLatShift);
+}
+
+// Never: both shifts 0, no second drawing.
+inline bool SplitNever(const PROJDATA* pData, const PROJPOINT* pPts, unsigned int nPts,
+                       double* pLonShift, double* pLatShift) {
+    if (pData == nullptr || pPts == nullptr || nPts < 1 || pLonShift == nullptr ||
+        pLatShift == nullptr)
+        return false;
+    *pLonShift = 0.0;
+    *pLatShift = 0.0;
+    return false;
 }
 
 } // namespace mod

@@ -53,4 +53,40 @@ emit lcc_clarke type=5,a=6378206.4,rf=294.9786982,lat0=23,lon0=-96,lat1=33,lat2=
   "-170 -125 -96 -75 -20" "-30 0 23 35 50 80"
 emit lcc_grs_south type=5,a=6378137,rf=298.257222101,lat0=-32,lon0=135,lat1=-18,lat2=-36 1e-5 6.83e-5 "+proj=lcc $GRS +lat_0=-32 +lon_0=135 +lat_1=-18 +lat_2=-36" \
   "100 120 135 150 170" "-70 -45 -32 -20 -5 10"
+# Other conics and Cassini: Albers, Equidistant Conic, Polyconic, Bonne and
+# Cassini. Equidistant Conic and Cassini are spherical for every record, so
+# their ellipsoid records are compared with PROJ's sphere of radius a. The
+# meridian distance series of Polyconic and Bonne stops at e^6 (PROJ's goes
+# further): up to a millimetre at 10000 km from the origin. The ellipsoidal
+# Albers inverse stops its latitude iteration at a step of 1.2e-6 rad (6.8e-5
+# degrees), the spherical Polyconic inverse at 1.2e-7 rad (the longitude's
+# error grows towards the poles). The Polyconic points stay within 80 degrees
+# of the central meridian: beyond about 85 neither PROJ's nor our Newton
+# iteration converges at mid latitudes.
+emit aea_sphere type=2,a=6370997,lat0=23,lon0=-96,lat1=29.5,lat2=45.5 1e-6 1e-10 "+proj=aea +R=6370997 +lat_0=23 +lon_0=-96 +lat_1=29.5 +lat_2=45.5" \
+  "-170 -125 -96 -75 -20" "-85 -30 0 23 35 50 85"
+emit aea_clarke type=2,a=6378206.4,rf=294.9786982,lat0=23,lon0=-96,lat1=29.5,lat2=45.5 1e-6 6.83e-5 "+proj=aea $CLARKE +lat_0=23 +lon_0=-96 +lat_1=29.5 +lat_2=45.5" \
+  "-170 -125 -96 -75 -20" "-85 -30 0 23 35 50 85"
+emit aea_grs_south type=2,a=6378137,rf=298.257222101,lat0=0,lon0=132,lat1=-18,lat2=-36 1e-6 6.83e-5 "+proj=aea $GRS +lat_0=0 +lon_0=132 +lat_1=-18 +lat_2=-36" \
+  "60 100 132 150 200" "-80 -45 -27 -10 0 20"
+emit eqdc_sphere type=26,a=6370997,lat0=23,lon0=-96,lat1=29.5,lat2=45.5 1e-6 1e-10 "+proj=eqdc +R=6370997 +lat_0=23 +lon_0=-96 +lat_1=29.5 +lat_2=45.5" \
+  "-170 -125 -96 -75 -20" "-90 -30 0 23 35 50 90"
+emit eqdc_wgs_south type=26,a=6378137,rf=298.257223563,lat0=-30,lon0=25,lat1=-20,lat2=-45 1e-6 1e-10 "+proj=eqdc +R=6378137 +lat_0=-30 +lon_0=25 +lat_1=-20 +lat_2=-45" \
+  "-150 -40 25 60 175" "-90 -60 -30 0 30 80"
+emit poly_sphere type=11,a=6370997,lat0=30,lon0=-96 1e-6 6e-5 "+proj=poly +R=6370997 +lat_0=30 +lon_0=-96" \
+  "-176 -140 -96 -75 -16" "-85 -40 0 30 40 80"
+emit poly_clarke type=11,a=6378206.4,rf=294.9786982,lat0=30,lon0=-96 2e-3 1e-7 "+proj=poly $CLARKE +lat_0=30 +lon_0=-96" \
+  "-176 -140 -96 -75 -16" "-85 -40 0 30 40 80"
+emit poly_wgs_south type=11,a=6378137,rf=298.257223563,lat0=-20,lon0=140 2e-3 1e-7 "+proj=poly $WGS +lat_0=-20 +lon_0=140" \
+  "60 110 140 170 215" "-75 -45 -20 0 15 60"
+emit bonne_sphere type=21,a=6370997,lon0=-75,lat1=40 1e-6 1e-10 "+proj=bonne +R=6370997 +lon_0=-75 +lat_1=40" \
+  "-160 -120 -75 -30 10" "-80 -40 0 20 40 60 85"
+emit bonne_clarke type=21,a=6378206.4,rf=294.9786982,lon0=-75,lat1=40 2e-3 1e-7 "+proj=bonne $CLARKE +lon_0=-75 +lat_1=40" \
+  "-160 -120 -75 -30 10" "-80 -40 0 20 40 60 85"
+emit bonne_wgs_south type=21,a=6378137,rf=298.257223563,lon0=20,lat1=-30 2e-3 1e-7 "+proj=bonne $WGS +lon_0=20 +lat_1=-30" \
+  "-65 -20 20 60 105" "-85 -50 -30 0 35 70"
+emit cass_sphere type=16,a=6370997,lat0=40,lon0=-75 1e-6 2e-10 "+proj=cass +R=6370997 +lat_0=40 +lon_0=-75" \
+  "-160 -120 -75 -30 10" "-45 -10 0 25 40 65 89"
+emit cass_wgs type=16,a=6378137,rf=298.257223563,lat0=-15,lon0=100 1e-6 2e-10 "+proj=cass +R=6378137 +lat_0=-15 +lon_0=100" \
+  "20 60 100 140 175" "-85 -50 -15 0 30 70"
 } > "$out"
