@@ -46,17 +46,16 @@
 //        return RunKernel(pWork, pPts, nPts, ObliqueForward(*pWork));
 //    Modules that write the work record (pOrtho, pPolar copy Lat0 into Lat1
 //    and Lon0 into Lon1) do so in Forward/Inverse before the setup runs.
-//    The setup reads bWrapLon where the module honours it; the kernel then
-//    wraps the longitude difference with WrapPi.
+//    The setup reads bWrapLon where the module honours it, by holding a
+//    LongitudeDifference, which the kernel asks for lon - Lon0.
 //
 // 4. Its row in the one type table (proj/projtypes.h): declare the unit with
 //    QV_DECLARE_MODULE(pMerc) and replace kNoModule in its type's row by
 //        QV_MODULE_OPS(pMerc, InBandAndLatitude, SplitAntimeridian)
 //    The last two name the module's domain test (LLInProjection) and split
 //    rule (LLOffsetSplitObject) from the shared ones below; a module never
-//    writes its own. A shared test or rule that no module uses yet (absolute
-//    band, hemisphere, cap, box 15, band 45 oblique, always; absolute
-//    antimeridian, never) is added to the helper section below by its first
+//    writes its own. A shared test or rule that no module uses yet
+//    (hemisphere, cap, box 15, band 45 oblique) is added to the helper section below by its first
 //    module, with the signature of ModuleDomainFn or ModuleSplitFn.
 //
 // 5. Helpers. A formula that two modules use is written once, in the helper
@@ -281,6 +280,22 @@ inline double LatitudeFromQ(double q, double e) {
     }
 }
 
+// The Newton iteration of the Eckert IV and VI forwards, from t and its
+// first step d (step(t) gives the step at t): at most 99 times apply the
+// step and compute the next one, until |d| <= 1.19e-6 rad. Read literally
+// ("apply t = t + d and recompute d ... until |d| <= ..."), the step that
+// passes the test is computed and not applied, so t is good to about that
+// step (far better where the convergence is quadratic); the first step is
+// always applied.
+template <class Step> double EckertIteration(double t, double d, const Step& step) {
+    for (int n = 0; n < 99; ++n) {
+        t += d;
+        d = step(t);
+        if (std::fabs(d) <= kEps10) break;
+    }
+    return t;
+}
+
 // --- Helpers: longitudes ---------------------------------------------------------
 
 // A longitude difference wrapped into [-pi, pi]: below -pi add 2 pi, above
@@ -289,6 +304,27 @@ inline double WrapPi(double lon) {
     if (lon < -kPi) return lon + kTwoPi;
     if (lon > kPi) return lon - kTwoPi;
     return lon;
+}
+
+// The longitude difference lon - Lon0 of the modules that read bWrapLon:
+// wrapped by WrapPi when the caller set the flag, as it is otherwise.
+struct LongitudeDifference {
+    double lon0;
+    bool wrap;
+    explicit LongitudeDifference(const PROJDATA& w) : lon0(w.Lon0), wrap(w.bWrapLon != 0) {}
+    double operator()(double lon) const {
+        const double d = lon - lon0;
+        return wrap ? WrapPi(d) : d;
+    }
+};
+
+// --- Helpers: arguments of asin and acos ------------------------------------------
+
+// A sine or cosine limited to [-1, 1] before its asin or acos. NaN gives 1
+// (fmin returns its other argument), so a 0/0 at a centre or an origin
+// yields the angle 0 rather than a NaN.
+inline double ClampUnit(double v) {
+    return std::fmax(-1.0, std::fmin(1.0, v));
 }
 
 // --- Helpers: the azimuthal inverse skeleton -------------------------------------
@@ -331,6 +367,17 @@ inline bool InBandAndLatitude(const PROJDATA* pData, const PROJPOINT* pPt) {
     return InBand<180>(pData, pPt) && -90.0 < pPt->y && pPt->y < 90.0;
 }
 
+// Absolute band (Robinson): -180 < lon < 180, Lon0 not used.
+inline bool InAbsoluteBand(const PROJDATA* pData, const PROJPOINT* pPt) {
+    if (pData == nullptr || pPt == nullptr) return false;
+    return -180.0 < pPt->x && pPt->x < 180.0;
+}
+
+// Always: every point, whenever both pointers are given.
+inline bool InAlways(const PROJDATA* pData, const PROJPOINT* pPt) {
+    return pData != nullptr && pPt != nullptr;
+}
+
 // --- Helpers: split rules of LLOffsetSplitObject ---------------------------------
 
 // The object must be drawn again shifted by +360 degrees when its smallest
@@ -361,6 +408,25 @@ inline bool SplitAntimeridian(const PROJDATA* pData, const PROJPOINT* pPts, unsi
                               double* pLonShift, double* pLatShift) {
     if (pData == nullptr) return false;
     return SplitAt(pData->Lon0 - 180.0, pData->Lon0 + 180.0, pPts, nPts, pLonShift, pLatShift);
+}
+
+// Absolute antimeridian (Robinson): at -180 and +180, Lon0 not used.
+inline bool SplitAbsoluteAntimeridian(const PROJDATA* pData, const PROJPOINT* pPts,
+                                      unsigned int nPts, double* pLonShift, double* pLatShift) {
+    if (pData == nullptr) return false;
+    return SplitAt(-180.0, 180.0, pPts, nPts, pLonShift, pLatShift);
+}
+
+// Never: both shifts 0 and nothing to split; the outputs are left alone when
+// an argument is missing.
+inline bool SplitNever(const PROJDATA* pData, const PROJPOINT* pPts, unsigned int nPts,
+                       double* pLonShift, double* pLatShift) {
+    if (pData == nullptr || pPts == nullptr || nPts < 1 || pLonShift == nullptr ||
+        pLatShift == nullptr)
+        return false;
+    *pLonShift = 0.0;
+    *pLatShift = 0.0;
+    return false;
 }
 
 } // namespace mod
