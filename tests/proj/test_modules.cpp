@@ -185,6 +185,30 @@ void RunCase(const CaseLine& c, int& count) {
         }
         EXPECT_LE(worst, tol);
         std::printf("  %-60s round trip within %.2e deg\n", recordText.c_str(), worst);
+    } else if (kind == "in") {
+        double lon, lat;
+        int inside;
+        ASSERT_TRUE(in >> lon >> lat >> inside);
+        PROJPOINT p{lon, lat};
+        EXPECT_EQ(ProjLLInProjection(h.h, &p), inside != 0);
+    } else if (kind == "split") {
+        // The longitude shift of the object of the points that follow (0:
+        // no split); the latitude shift is always 0.
+        double shift;
+        ASSERT_TRUE(in >> shift);
+        std::vector<PROJPOINT> pts;
+        std::string point;
+        while (in >> point) {
+            PROJPOINT p;
+            ASSERT_EQ(std::sscanf(point.c_str(), "%lf,%lf", &p.x, &p.y), 2) << point;
+            pts.push_back(p);
+        }
+        double lon = 7, lat = 7;
+        EXPECT_EQ(
+            ProjLLOffsetSplitObject(h.h, pts.data(), static_cast<unsigned>(pts.size()), &lon, &lat),
+            shift != 0);
+        EXPECT_EQ(lon, shift);
+        EXPECT_EQ(lat, 0);
     } else {
         ADD_FAILURE() << "unknown case kind " << kind;
     }
