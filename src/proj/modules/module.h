@@ -178,6 +178,42 @@ constexpr double kExpBase = 2.71828;
 // Iteration limit of the latitude iterations.
 constexpr int kMaxIterations = 500;
 
+// --- Helpers: sine and cosine in the iterations ------------------------------------
+
+// The sine s and cosine c of t, moved on to those of t + d after an
+// iteration step d (t is the new angle): for a step of at most 1/2 by the
+// addition theorem with the Taylor series of sin d (to d^15) and cos d - 1
+// (to d^16), truncated below 1e-19, so that each advance adds about an ulp
+// of rounding, as a fresh evaluation would; a larger step (or NaN)
+// evaluates sin t and cos t. The Newton iterations of Mollweide and Eckert
+// IV and VI save their sines and cosines so.
+inline void AdvanceSinCos(double t, double d, double& s, double& c) {
+    if (!(std::fabs(d) <= 0.5)) {
+        s = std::sin(t);
+        c = std::cos(t);
+        return;
+    }
+    const double z = d * d;
+    const double sinD =
+        d +
+        d * z *
+            (-1.0 / 6 +
+             z * (1.0 / 120 +
+                  z * (-1.0 / 5040 + z * (1.0 / 362880 + z * (-1.0 / 39916800 +
+                                                              z * (1.0 / 6227020800 +
+                                                                   z * (-1.0 / 1307674368000)))))));
+    const double cosD1 =
+        z * (-1.0 / 2 +
+             z * (1.0 / 24 +
+                  z * (-1.0 / 720 +
+                       z * (1.0 / 40320 + z * (-1.0 / 3628800 + z * (1.0 / 479001600 +
+                                                                     z * (-1.0 / 87178291200 +
+                                                                          z / 20922789888000)))))));
+    const double sinT = s + (s * cosD1 + c * sinD);
+    c = c + (c * cosD1 - s * sinD);
+    s = sinT;
+}
+
 // --- Helpers: ellipsoid functions of latitude ----------------------------------
 
 // Eccentricity from the flattening, as every ellipsoidal module derives it.
@@ -232,6 +268,15 @@ struct MeridianDistance {
         return R * (c0 * phi - c1 * std::sin(2.0 * phi) + c2 * std::sin(4.0 * phi) -
                     c3 * std::sin(6.0 * phi));
     }
+    // The same from the sine and cosine of phi that the caller has: the
+    // multiple angles by the double-angle formulas, a few ulps of the
+    // small terms (below 1e-11 m on the Earth) off the form above.
+    double operator()(double phi, double sinPhi, double cosPhi) const {
+        const double s2 = 2.0 * sinPhi * cosPhi, c2a = 1.0 - 2.0 * (sinPhi * sinPhi);
+        const double s4 = 2.0 * s2 * c2a, c4 = 1.0 - 2.0 * (s2 * s2);
+        const double s6 = s4 * c2a + c4 * s2;
+        return R * (c0 * phi - c1 * s2 + c2 * s4 - c3 * s6);
+    }
 };
 
 // The footpoint latitude from the rectifying latitude mu = M / (R c0), the
@@ -281,16 +326,17 @@ inline double LatitudeFromQ(double q, double e) {
 }
 
 // The Newton iteration of the Eckert IV and VI forwards, from t and its
-// first step d (step(t) gives the step at t): at most 99 times apply the
-// step and compute the next one, until |d| <= 1.19e-6 rad. Read literally
-// ("apply t = t + d and recompute d ... until |d| <= ..."), the step that
-// passes the test is computed and not applied, so t is good to about that
-// step (far better where the convergence is quadratic); the first step is
-// always applied.
+// first step d (step(t, d) gives the step at t, which the step d has just
+// reached): at most 99 times apply the step and compute the next one,
+// until |d| <= 1.19e-6 rad. Read literally ("apply t = t + d and recompute
+// d ... until |d| <= ..."), the step that passes the test is computed and
+// not applied, so t is good to about that step (far better where the
+// convergence is quadratic), and the last t is the one whose step was
+// computed; the first step is always applied.
 template <class Step> double EckertIteration(double t, double d, const Step& step) {
     for (int n = 0; n < 99; ++n) {
         t += d;
-        d = step(t);
+        d = step(t, d);
         if (std::fabs(d) <= kEps10) break;
     }
     return t;
@@ -320,11 +366,11 @@ struct LongitudeDifference {
 
 // --- Helpers: arguments of asin and acos ------------------------------------------
 
-// A sine or cosine limited to [-1, 1] before its asin or acos. NaN gives 1
-// (fmin returns its other argument), so a 0/0 at a centre or an origin
-// yields the angle 0 rather than a NaN.
+// A sine or cosine limited to [-1, 1] before its asin or acos. NaN gives 1,
+// so a 0/0 at a centre or an origin yields the angle 0 rather than a NaN.
 inline double ClampUnit(double v) {
-    return std::fmax(-1.0, std::fmin(1.0, v));
+    if (!(v < 1.0)) return 1.0;
+    return v < -1.0 ? -1.0 : v;
 }
 
 // --- Helpers: the azimuthal inverse skeleton -------------------------------------

@@ -27,17 +27,31 @@ struct SphereForward {
     explicit SphereForward(const PROJDATA& w)
         : dlon(w), RCx(kCx * w.MajorRadius), RCy(kCy * w.MajorRadius) {}
     Outcome operator()(PROJPOINT& p) const {
-        const double k = kCp * std::sin(p.y);
-        const auto step = [k](double t) {
-            const double s = std::sin(t), c = std::cos(t);
-            return -(t + s * c + 2.0 * s - k) / (2.0 * c * (1.0 + c));
+        const double lat = p.y, sinLat = std::sin(lat);
+        const double k = kCp * sinLat;
+        // s and c hold the sine and cosine of the latest t; the iteration
+        // ends on a t whose step it computed, so they serve x and y too.
+        double s, c;
+        const auto f = [&](double t) { return -(t + s * c + 2.0 * s - k) / (2.0 * c * (1.0 + c)); };
+        const auto step = [&](double t, double d) {
+            AdvanceSinCos(t, d, s, c);
+            return f(t);
         };
+        // The start t = lat/2 takes its cosine and sine from the half-angle
+        // formulas (within an ulp or two of the library's).
+        const double t0 = lat / 2.0;
+        if (std::fabs(lat) <= kHalfPi) {
+            c = std::sqrt((1.0 + std::cos(lat)) / 2.0);
+            s = sinLat / (2.0 * c);
+        } else {
+            s = std::sin(t0);
+            c = std::cos(t0);
+        }
         // The denominator is tested at the start only.
-        const double t0 = p.y / 2.0, c0 = std::cos(t0);
-        if (2.0 * c0 * (1.0 + c0) == 0.0) return kUnplottable;
-        const double t = EckertIteration(t0, step(t0), step);
-        p.x = RCx * dlon(p.x) * (1.0 + std::cos(t));
-        p.y = RCy * std::sin(t);
+        if (2.0 * c * (1.0 + c) == 0.0) return kUnplottable;
+        EckertIteration(t0, f(t0), step);
+        p.x = RCx * dlon(p.x) * (1.0 + c);
+        p.y = RCy * s;
         return kConverted;
     }
 };

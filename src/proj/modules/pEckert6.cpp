@@ -24,12 +24,18 @@ struct SphereForward {
     explicit SphereForward(const PROJDATA& w)
         : dlon(w), Rx(w.MajorRadius / kRoot), Ry(2.0 * w.MajorRadius / kRoot) {}
     Outcome operator()(PROJPOINT& p) const {
-        const double k = kCp * std::sin(p.y);
-        const auto step = [k](double t) { return -(t + std::sin(t) - k) / (1.0 + std::cos(t)); };
+        const double sinLat = std::sin(p.y), k = kCp * sinLat;
+        // s and c hold the sine and cosine of the latest t; the iteration
+        // ends on a t whose step it computed, so c serves x too.
         const double t0 = p.y;
-        if (1.0 + std::cos(t0) == 0.0) return kUnplottable;
-        const double t = EckertIteration(t0, step(t0), step);
-        p.x = Rx * dlon(p.x) * (1.0 + std::cos(t));
+        double s = sinLat, c = std::cos(t0);
+        const auto step = [&](double t, double d) {
+            AdvanceSinCos(t, d, s, c);
+            return -(t + s - k) / (1.0 + c);
+        };
+        if (1.0 + c == 0.0) return kUnplottable;
+        const double t = EckertIteration(t0, -(t0 + s - k) / (1.0 + c), step);
+        p.x = Rx * dlon(p.x) * (1.0 + c);
         p.y = Ry * t;
         return kConverted;
     }

@@ -1,10 +1,11 @@
 // Mollweide (type 8), on the sphere of radius MajorRadius whatever the
 // flattening: Snyder's formulas (PP 1395 eqs. 31-1 to 31-3 and 31-5 to
 // 31-7). The forward solves t + sin t = pi sin(lat) (t = 2 theta) by Newton
-// to a step of 1.2e-7 rad, which converges quadratically away from the
-// poles (the result is exact to rounding there) and linearly towards them,
-// where the error in t stays below about 4e-7 rad; the inverse is closed
-// form. Reads bWrapLon.
+// to a step of 1.2e-7 rad: quadratic, so exact to rounding, away from the
+// poles; at a pole the root t = pi is triple, the last steps rest on
+// rounding and stop within about 2e-5 rad of it (x within 120 m of 0 at 90
+// degrees from Lon0 on the Earth). The inverse is closed form. Reads
+// bWrapLon.
 #include "proj/modules/module.h"
 
 namespace QVProj {
@@ -28,12 +29,13 @@ struct SphereForward {
         // The equator itself is moved 1e-7 rad north (also a latitude just
         // south of it: 1e-7 is added whatever the sign).
         const double phi = std::fabs(p.y) < 1e-07 ? p.y + 1e-07 : p.y;
-        const double k = kPi * std::sin(phi);
-        double t = phi, d = 999.0;
+        double t = phi, d = 999.0, s = std::sin(phi), c = std::cos(phi);
+        const double k = kPi * s;
         for (int n = 0; std::fabs(d) > kEps && n < kMaxIterations; ++n) {
-            const double den = 1.0 + std::cos(t);
+            if (n > 0) AdvanceSinCos(t, d, s, c);
+            const double den = 1.0 + c;
             if (den == 0.0) return kUnplottable;
-            d = -(t + std::sin(t) - k) / den;
+            d = -(t + s - k) / den;
             t += d;
         }
         p.x = Rx * dlon(p.x) * std::cos(t / 2.0);

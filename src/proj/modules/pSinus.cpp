@@ -51,13 +51,13 @@ struct EllipsoidForward {
     explicit EllipsoidForward(const PROJDATA& w)
         : dlon(w), R(w.MajorRadius), e2(SquaredEccentricity(w.Flattening)), M(R, e2) {}
     Outcome operator()(PROJPOINT& p) const {
-        const double lat = p.y, s = std::sin(lat);
+        const double lat = p.y, s = std::sin(lat), c = std::cos(lat);
         const double w = 1.0 - e2 * (s * s);
         if (w < 0.0) return kUnplottable;
         const double root = std::sqrt(w);
         if (root == 0.0) return kUnplottable;
-        p.x = R * dlon(p.x) * std::cos(lat) / root;
-        p.y = M(lat);
+        p.x = R * dlon(p.x) * c / root;
+        p.y = M(lat, s, c);
         return kConverted;
     }
 };

@@ -68,23 +68,24 @@ struct SphereForward {
 };
 
 struct SphereInverse {
-    double lon0, piR;
-    explicit SphereInverse(const PROJDATA& w) : lon0(w.Lon0), piR(kPi * w.MajorRadius) {}
+    double lon0, invPiR;
+    explicit SphereInverse(const PROJDATA& w) : lon0(w.Lon0), invPiR(1.0 / (kPi * w.MajorRadius)) {}
     Outcome operator()(PROJPOINT& p) const {
-        const double X = p.x / piR, Y = p.y / piR;
+        const double X = p.x * invPiR, Y = p.y * invPiR;
         const double X2 = X * X, Y2 = Y * Y, XY2 = X2 + Y2;
         const double c1 = -std::fabs(Y) * (1.0 + XY2);
         const double c2 = c1 - 2.0 * Y2 + X2;
         const double c3 = -2.0 * c1 + 1.0 + 2.0 * Y2 + XY2 * XY2;
         if (c3 == 0.0) return kUnplottable;
-        const double d =
-            Y2 / c3 + (2.0 * c2 * c2 * c2 / (c3 * c3 * c3) - 9.0 * c1 * c2 / (c3 * c3)) / 27.0;
-        const double a1 = (c1 - c2 * c2 / (3.0 * c3)) / c3;
+        // The divisions by c3, c3^2 and c3^3 as products with 1/c3.
+        const double i3 = 1.0 / c3, c2i = c2 * i3;
+        const double d = Y2 * i3 + (2.0 * c2i * c2i * c2i - 9.0 * c1 * c2i * i3) / 27.0;
+        const double a1 = (c1 - c2 * c2i / 3.0) * i3;
         const double m1 = 2.0 * std::sqrt(-a1 / 3.0);
         // At the origin 3d/(a1 m1) is 0/0: ClampUnit makes it 1 and the
         // latitude 0.
         const double theta1 = std::acos(ClampUnit(3.0 * d / (a1 * m1))) / 3.0;
-        double lat = kPi * (-m1 * std::cos(theta1 + kThirdOfPi) - c2 / (3.0 * c3));
+        double lat = kPi * (-m1 * std::cos(theta1 + kThirdOfPi) - c2i / 3.0);
         if (p.y < 0.0) lat = -lat;
         double lon = lon0;
         if (std::fabs(X) > kEps) {
