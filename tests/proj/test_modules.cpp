@@ -287,10 +287,21 @@ TEST(Modules, SharedLoopContract) {
             EXPECT_FALSE(convert(nullptr, &p, 1));
             EXPECT_FALSE(convert(&w, nullptr, 1));
             EXPECT_FALSE(convert(&w, &p, 0));
-            PROJPOINT marked[2] = {{0.1, UNPLOTTABLE}, {UNPLOTTABLE, 0.2}};
-            ASSERT_TRUE(convert(&w, marked, 2));
+            // Marked points between others (the lane form of a kernel skips
+            // them); the others convert as they do alone.
+            PROJPOINT marked[9] = {{0.1, UNPLOTTABLE}, {0.3, 0.2},         {UNPLOTTABLE, 0.2},
+                                   {0.2, 0.4},         {0.1, 0.1},         {-0.3, 1.2},
+                                   {0.4, -0.7},        {0.1, UNPLOTTABLE}, {0.5, 0.5}};
+            PROJPOINT alone[9];
+            std::memcpy(alone, marked, sizeof marked);
+            ASSERT_TRUE(convert(&w, marked, 9));
             EXPECT_EQ(marked[0].x, 0.1);
-            EXPECT_EQ(marked[1].y, 0.2);
+            EXPECT_EQ(marked[2].y, 0.2);
+            EXPECT_EQ(marked[7].x, 0.1);
+            for (int i : {1, 3, 4, 5, 6, 8}) {
+                ASSERT_TRUE(convert(&w, &alone[i], 1));
+                EXPECT_EQ(std::memcmp(&alone[i], &marked[i], sizeof alone[i]), 0) << i;
+            }
             EXPECT_EQ(w.iResult, 0);
         }
         double a = 7, b = 7;

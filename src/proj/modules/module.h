@@ -61,7 +61,9 @@
 // 5. Helpers. A formula that two modules use is written once, in the helper
 //    section below, with its accuracy stated next to it.
 //
-// Speed. RunKernel is the only point loop. A vectorised form of a kernel
+// Speed. RunKernel is the only point loop. A kernel whose per-point work is
+// a long dependent iteration may add a lane form (see HasLaneForm), which
+// RunKernel then uses. A vectorised form of a kernel
 // (a block operator over several points at once, SLEEF-based, dispatched at
 // run time) will be added beside the scalar operator and found by RunKernel;
 // it must compute into scratch and let the loop commit lane by lane, so that
@@ -73,6 +75,8 @@
 
 #include <cfloat>
 #include <cmath>
+#include <type_traits>
+#include <utility>
 
 #include "frame/report.h"
 #include "proj/geodesy.h"
@@ -127,12 +131,57 @@ inline bool ArgumentsOk(const char* pUnit, const PROJDATA* pWork, const PROJPOIN
     return true;
 }
 
+// Stores what a kernel made of a point converted in scratch: the
+// converted point, or the marker (and iResult 1); false for a whole-call
+// failure, which leaves the point as it was.
+inline bool Commit(PROJDATA* pWork, PROJPOINT& p, const PROJPOINT& scratch, Outcome outcome) {
+    if (outcome == kFailCall) return false;
+    if (outcome == kConverted) {
+        p = scratch;
+    } else {
+        p.x = UNPLOTTABLE;
+        p.y = UNPLOTTABLE;
+        pWork->iResult = 1;
+    }
+    return true;
+}
+
+// Whether a kernel offers a lane form: a constant kLanes and
+//     void operator()(PROJPOINT* pts, Outcome* outcomes) const;
+// which converts kLanes points at once, interleaving their iterations so
+// that the processor overlaps them, and gives each exactly what the
+// one-point form gives it.
+template <class Kernel, class = void> struct HasLaneForm : std::false_type {};
+template <class Kernel>
+struct HasLaneForm<Kernel, std::void_t<decltype(std::declval<const Kernel&>()(
+                               std::declval<PROJPOINT*>(), std::declval<Outcome*>()))>>
+    : std::true_type {};
+
 // Applies a kernel to every point that does not hold the marker, in order:
 // an unplottable point gets the marker in both coordinates and iResult
-// becomes 1; a whole-call failure returns false at once.
+// becomes 1; a whole-call failure returns false at once. A kernel with the
+// lane form gets the points kLanes at a time (in scratch, committed in
+// order), the last few one by one.
 template <class Kernel>
 bool RunKernel(PROJDATA* pWork, PROJPOINT* pPts, int nPts, const Kernel& kernel) {
-    for (int i = 0; i < nPts; ++i) {
+    int i = 0;
+    if constexpr (HasLaneForm<Kernel>::value) {
+        constexpr int kLanes = Kernel::kLanes;
+        for (;;) {
+            int index[kLanes], n = 0;
+            for (int j = i; j < nPts && n < kLanes; ++j)
+                if (!IsUnplottable(pPts[j])) index[n++] = j;
+            if (n < kLanes) break;
+            PROJPOINT scratch[kLanes];
+            Outcome outcomes[kLanes];
+            for (int l = 0; l < kLanes; ++l) scratch[l] = pPts[index[l]];
+            kernel(scratch, outcomes);
+            for (int l = 0; l < kLanes; ++l)
+                if (!Commit(pWork, pPts[index[l]], scratch[l], outcomes[l])) return false;
+            i = index[kLanes - 1] + 1;
+        }
+    }
+    for (; i < nPts; ++i) {
         PROJPOINT& p = pPts[i];
         if (IsUnplottable(p)) continue;
         const Outcome outcome = kernel(p);
@@ -326,21 +375,26 @@ inline double LatitudeFromQ(double q, double e) {
 }
 
 // The Newton iteration of the Eckert IV and VI forwards, from t and its
-// first step d (step(t, d) gives the step at t, which the step d has just
-// reached): at most 99 times apply the step and compute the next one,
-// until |d| <= 1.19e-6 rad. Read literally ("apply t = t + d and recompute
-// d ... until |d| <= ..."), the step that passes the test is computed and
-// not applied, so t is good to about that step (far better where the
-// convergence is quadratic), and the last t is the one whose step was
-// computed; the first step is always applied.
-template <class Step> double EckertIteration(double t, double d, const Step& step) {
-    for (int n = 0; n < 99; ++n) {
+// first step d; step(t, d) gives the step at t, which the step d has just
+// reached. Advance applies the step and computes the next one, at most 99
+// times, until |d| <= 1.19e-6 rad. Read literally ("apply t = t + d and
+// recompute d ... until |d| <= ..."), the step that passes the test is
+// computed and not applied, so t is good to about that step (far better
+// where the convergence is quadratic), and the last t is the one whose step
+// was computed; the first step is always applied. As a state, the
+// iteration of several points can be interleaved (the lane form of a
+// kernel).
+struct EckertIteration {
+    double t, d;
+    int n = 0;
+    bool done = false;
+    EckertIteration(double t0, double d0) : t(t0), d(d0) {}
+    template <class Step> void Advance(const Step& step) {
         t += d;
         d = step(t, d);
-        if (std::fabs(d) <= kEps10) break;
+        done = std::fabs(d) <= kEps10 || ++n == 99;
     }
-    return t;
-}
+};
 
 // --- Helpers: longitudes ---------------------------------------------------------
 

@@ -21,25 +21,18 @@ constexpr double kCx = 0.4222382;
 constexpr double kCy = 1.3265004;
 constexpr double kCp = 3.5707963267948966; // 2 + pi/2
 
-struct SphereForward {
-    LongitudeDifference dlon;
-    double RCx, RCy;
-    explicit SphereForward(const PROJDATA& w)
-        : dlon(w), RCx(kCx * w.MajorRadius), RCy(kCy * w.MajorRadius) {}
-    Outcome operator()(PROJPOINT& p) const {
-        const double lat = p.y, sinLat = std::sin(lat);
-        const double k = kCp * sinLat;
-        // s and c hold the sine and cosine of the latest t; the iteration
-        // ends on a t whose step it computed, so they serve x and y too.
-        double s, c;
-        const auto f = [&](double t) { return -(t + s * c + 2.0 * s - k) / (2.0 * c * (1.0 + c)); };
-        const auto step = [&](double t, double d) {
-            AdvanceSinCos(t, d, s, c);
-            return f(t);
-        };
-        // The start t = lat/2 takes its cosine and sine from the half-angle
-        // formulas (within an ulp or two of the library's).
-        const double t0 = lat / 2.0;
+// The forward of one point as a state, so that the lane form can
+// interleave several.
+struct ForwardLane {
+    double k, s, c; // s and c: sine and cosine of the latest t
+    EckertIteration it{0.0, 0.0};
+    double Step(double t) const { return -(t + s * c + 2.0 * s - k) / (2.0 * c * (1.0 + c)); }
+    // The start t = lat/2, whose cosine and sine come from the half-angle
+    // formulas (within an ulp or two of the library's), and its step; false
+    // when the denominator is 0 there (it is tested at the start only).
+    bool Start(double lat) {
+        const double sinLat = std::sin(lat), t0 = lat / 2.0;
+        k = kCp * sinLat;
         if (std::fabs(lat) <= kHalfPi) {
             c = std::sqrt((1.0 + std::cos(lat)) / 2.0);
             s = sinLat / (2.0 * c);
@@ -47,12 +40,58 @@ struct SphereForward {
             s = std::sin(t0);
             c = std::cos(t0);
         }
-        // The denominator is tested at the start only.
-        if (2.0 * c * (1.0 + c) == 0.0) return kUnplottable;
-        EckertIteration(t0, f(t0), step);
-        p.x = RCx * dlon(p.x) * (1.0 + c);
-        p.y = RCy * s;
+        if (2.0 * c * (1.0 + c) == 0.0) return false;
+        it = EckertIteration(t0, Step(t0));
+        return true;
+    }
+    void Advance() {
+        it.Advance([this](double t, double d) {
+            AdvanceSinCos(t, d, s, c);
+            return Step(t);
+        });
+    }
+};
+
+struct SphereForward {
+    LongitudeDifference dlon;
+    double RCx, RCy;
+    explicit SphereForward(const PROJDATA& w)
+        : dlon(w), RCx(kCx * w.MajorRadius), RCy(kCy * w.MajorRadius) {}
+    // The iteration ends on a t whose step it computed, so s and c serve x
+    // and y.
+    void Finish(PROJPOINT& p, const ForwardLane& lane) const {
+        p.x = RCx * dlon(p.x) * (1.0 + lane.c);
+        p.y = RCy * lane.s;
+    }
+    Outcome operator()(PROJPOINT& p) const {
+        ForwardLane lane;
+        if (!lane.Start(p.y)) return kUnplottable;
+        while (!lane.it.done) lane.Advance();
+        Finish(p, lane);
         return kConverted;
+    }
+    // Four points at once, their iterations interleaved.
+    static constexpr int kLanes = 4;
+    void operator()(PROJPOINT* pts, Outcome* outcomes) const {
+        ForwardLane lanes[kLanes];
+        bool started[kLanes], running[kLanes], any = false;
+        for (int l = 0; l < kLanes; ++l) {
+            started[l] = running[l] = lanes[l].Start(pts[l].y);
+            any = any || running[l];
+        }
+        while (any) {
+            any = false;
+            for (int l = 0; l < kLanes; ++l) {
+                if (!running[l]) continue;
+                lanes[l].Advance();
+                running[l] = !lanes[l].it.done;
+                any = any || running[l];
+            }
+        }
+        for (int l = 0; l < kLanes; ++l) {
+            outcomes[l] = started[l] ? kConverted : kUnplottable;
+            if (started[l]) Finish(pts[l], lanes[l]);
+        }
     }
 };
 

@@ -34,7 +34,9 @@ struct SphereForward {
             return -(t + s - k) / (1.0 + c);
         };
         if (1.0 + c == 0.0) return kUnplottable;
-        const double t = EckertIteration(t0, -(t0 + s - k) / (1.0 + c), step);
+        EckertIteration it(t0, -(t0 + s - k) / (1.0 + c));
+        while (!it.done) it.Advance(step);
+        const double t = it.t;
         p.x = Rx * dlon(p.x) * (1.0 + c);
         p.y = Ry * t;
         return kConverted;
