@@ -40,22 +40,19 @@ bool ParseRecord(const std::string& text, PROJDATA& d) {
         if (eq == std::string::npos) return false;
         const std::string key = item.substr(0, eq);
         const double v = std::stod(item.substr(eq + 1));
+        // The angles, K0 and the axis by their parameter numbers.
         struct Field {
             const char* key;
-            double PROJDATA::*field;
+            int param;
         };
         static const Field fields[] = {
-            {"a", &PROJDATA::MajorRadius}, {"lat0", &PROJDATA::Lat0},   {"lon0", &PROJDATA::Lon0},
-            {"lat1", &PROJDATA::Lat1},     {"lat2", &PROJDATA::Lat2},   {"lat3", &PROJDATA::Lat3},
-            {"lon1", &PROJDATA::Lon1},     {"lon2", &PROJDATA::Lon2},   {"lon3", &PROJDATA::Lon3},
-            {"k0", &PROJDATA::K0},         {"alpha", &PROJDATA::Alpha},
+            {"a", PP_MAJORRADIUS}, {"lat0", PP_LAT0}, {"lon0", PP_LON0},   {"lat1", PP_LAT1},
+            {"lat2", PP_LAT2},     {"lat3", PP_LAT3}, {"lon1", PP_LON1},   {"lon2", PP_LON2},
+            {"lon3", PP_LON3},     {"k0", PP_K0},     {"alpha", PP_ALPHA},
         };
         bool known = false;
         for (const Field& f : fields)
-            if (key == f.key) {
-                d.*f.field = v;
-                known = true;
-            }
+            if (key == f.key) known = ProjSetParam(&d, f.param, &v);
         if (key == "type")
             d.Type = static_cast<ProjType>(v);
         else if (key == "rf")
