@@ -55,8 +55,9 @@
 //    The last two name the module's domain test (LLInProjection) and split
 //    rule (LLOffsetSplitObject) from the shared ones below; a module never
 //    writes its own. A shared test or rule that no module uses yet
-//    (hemisphere, cap, box 15, band 45 oblique) is added to the helper section below by its first
-//    module, with the signature of ModuleDomainFn or ModuleSplitFn.
+//    (hemisphere, cap, box 15, band 45 oblique) is added to the helper
+//    section below by its first module, with the signature of
+//    ModuleDomainFn or ModuleSplitFn.
 //
 // 5. Helpers. A formula that two modules use is written once, in the helper
 //    section below, with its accuracy stated next to it.
@@ -131,9 +132,9 @@ inline bool ArgumentsOk(const char* pUnit, const PROJDATA* pWork, const PROJPOIN
     return true;
 }
 
-// Stores what a kernel made of a point converted in scratch: the
-// converted point, or the marker (and iResult 1); false for a whole-call
-// failure, which leaves the point as it was.
+// Stores what a kernel made of a point (converted in place or in scratch):
+// the converted point, or the marker (and iResult 1); false for a
+// whole-call failure, which leaves the point as it was.
 inline bool Commit(PROJDATA* pWork, PROJPOINT& p, const PROJPOINT& scratch, Outcome outcome) {
     if (outcome == kFailCall) return false;
     if (outcome == kConverted) {
@@ -184,12 +185,7 @@ bool RunKernel(PROJDATA* pWork, PROJPOINT* pPts, int nPts, const Kernel& kernel)
     for (; i < nPts; ++i) {
         PROJPOINT& p = pPts[i];
         if (IsUnplottable(p)) continue;
-        const Outcome outcome = kernel(p);
-        if (outcome == kConverted) continue;
-        if (outcome == kFailCall) return false;
-        p.x = UNPLOTTABLE;
-        p.y = UNPLOTTABLE;
-        pWork->iResult = 1;
+        if (!Commit(pWork, p, p, kernel(p))) return false;
     }
     return true;
 }
