@@ -15,7 +15,7 @@ struct Case {
     int ellipsoid; // EllipsoidType: 47 WGS 84, 48 sphere of 6370997 m
     double lat0, lon0, lat1, lat2, k0;
     double lonLo, lonHi, latLo, latHi; // the area of the points, degrees
-    const char* proj;                  // the same projection for PROJ
+    const char* proj;                  // the same projection for PROJ, or null
     const char* projApprox;            // PROJ's +approx variant, or null
 };
 
@@ -57,6 +57,28 @@ inline const Case kCases[] = {
      "+proj=bonne +ellps=WGS84 +lon_0=-75 +lat_1=40", nullptr},
     {"Cassini/sphere", 16, 48, 40, -75, 0, 0, 0, -80, -70, 35, 45,
      "+proj=cass +R=6370997 +lat_0=40 +lon_0=-75", nullptr},
+
+    // Cylindrical and world projections: the whole world about Lon0 = 10
+    // (Robinson about Greenwich), poles left out.
+    {"Miller/sphere", 3, 48, 0, 10, 0, 0, 0, -169, 189, -89, 89, "+proj=mill +R=6370997 +lon_0=10",
+     nullptr},
+    {"EquiCyl/sphere", 13, 48, 0, 10, 30, 0, 0, -169, 189, -89, 89,
+     "+proj=eqc +R=6370997 +lon_0=10 +lat_ts=30", nullptr},
+    {"Mollweide/sphere", 8, 48, 0, 10, 0, 0, 0, -169, 189, -89, 89,
+     "+proj=moll +R=6370997 +lon_0=10", nullptr},
+    {"Sinusoidal/sphere", 19, 48, 0, 10, 0, 0, 0, -169, 189, -89, 89,
+     "+proj=sinu +R=6370997 +lon_0=10", nullptr},
+    {"Sinusoidal/ellipsoid", 19, 47, 0, 10, 0, 0, 0, -169, 189, -89, 89,
+     "+proj=sinu +ellps=WGS84 +lon_0=10", nullptr},
+    {"Robinson/sphere", 14, 48, 0, 0, 0, 0, 0, -179, 179, -89, 89, "+proj=robin +R=6370997",
+     nullptr},
+    {"RobinsonSterling/sphere", 22, 48, 0, 10, 0, 0, 0, -169, 189, -89, 89, nullptr, nullptr},
+    {"EckertIV/sphere", 23, 48, 0, 10, 0, 0, 0, -169, 189, -89, 89,
+     "+proj=eck4 +R=6370997 +lon_0=10", nullptr},
+    {"EckertVI/sphere", 24, 48, 0, 10, 0, 0, 0, -169, 189, -89, 89,
+     "+proj=eck6 +R=6370997 +lon_0=10", nullptr},
+    {"VanDerGrinten/sphere", 15, 48, 0, 10, 0, 0, 0, -169, 189, -89, 89,
+     "+proj=vandg +R=6370997 +lon_0=10", nullptr},
 };
 constexpr int kNumCases = sizeof(kCases) / sizeof(kCases[0]);
 

@@ -20,6 +20,15 @@ QV_DECLARE_MODULE(pEquiCon)
 QV_DECLARE_MODULE(pPolycon)
 QV_DECLARE_MODULE(pBonne)
 QV_DECLARE_MODULE(pCassini)
+QV_DECLARE_MODULE(pMiller)
+QV_DECLARE_MODULE(pEquiCyl)
+QV_DECLARE_MODULE(pMolle)
+QV_DECLARE_MODULE(pSinus)
+QV_DECLARE_MODULE(pRobin)
+QV_DECLARE_MODULE(pRobSter)
+QV_DECLARE_MODULE(pEckert4)
+QV_DECLARE_MODULE(pEckert6)
+QV_DECLARE_MODULE(pVanDer)
 
 constexpr int kMaxTypeParams = 15;
 
@@ -49,7 +58,11 @@ inline constexpr ProjTypeRow kProjTypes[] = {
      0x2f,
      {QV_COMMON, PP_LON0, PP_LAT0, PP_LAT1, PP_LAT2},
      QV_MODULE_OPS(pAlbers, InBand<180>, SplitAntimeridian)},
-    {PT_MILLER, "Miller Cylindrical", 0x2f, {QV_COMMON, PP_LON0}, kNoModule},
+    {PT_MILLER,
+     "Miller Cylindrical",
+     0x2f,
+     {QV_COMMON, PP_LON0},
+     QV_MODULE_OPS(pMiller, InBandAndLatitude, SplitAntimeridian)},
     {PT_UTM,
      "Universal Transverse Mercator (UTM)",
      0x1b,
@@ -62,7 +75,11 @@ inline constexpr ProjTypeRow kProjTypes[] = {
      QV_MODULE_OPS(pLambert, InBand<180>, SplitAntimeridian)},
     {PT_STEREOGRAPHIC, "Stereographic", 0x1b, {QV_COMMON, PP_K0, PP_LON0, PP_LAT0}, kNoModule},
     {PT_ORTHOGRAPHIC, "Orthographic", 0x1b, {QV_COMMON, PP_LON0, PP_LAT0}, kNoModule},
-    {PT_MOLLWEIDE, "Mollweide", 0x3f, {QV_COMMON, PP_LON0}, kNoModule},
+    {PT_MOLLWEIDE,
+     "Mollweide",
+     0x3f,
+     {QV_COMMON, PP_LON0},
+     QV_MODULE_OPS(pMolle, InBand<180>, SplitAntimeridian)},
     {PT_STATEPLANE27, "State Plane 1927", 0x3b, {PP_SCALE, PP_ZONE}, kNoModule},
     {PT_STATEPLANE83, "State Plane 1983", 0x3b, {PP_SCALE, PP_ZONE}, kNoModule},
     {PT_POLYCONIC,
@@ -76,9 +93,21 @@ inline constexpr ProjTypeRow kProjTypes[] = {
      {QV_COMMON, PP_K0, PP_USEALPHA, PP_LON0, PP_ALPHA, PP_LAT0, PP_LAT1, PP_LON1, PP_LAT2, PP_LON2,
       PP_ROTATE, PP_UOFFSET},
      kNoModule},
-    {PT_EQUIDISTANT_CYL, "Equidistant Cylindrical", 0x2f, {QV_COMMON, PP_LON0, PP_LAT1}, kNoModule},
-    {PT_ROBINSON, "Robinson", 0x3f, {QV_COMMON}, kNoModule},
-    {PT_VANDERGRINTEN, "Van Der Grinten", 0x3f, {QV_COMMON, PP_LON0}, kNoModule},
+    {PT_EQUIDISTANT_CYL,
+     "Equidistant Cylindrical",
+     0x2f,
+     {QV_COMMON, PP_LON0, PP_LAT1},
+     QV_MODULE_OPS(pEquiCyl, InAlways, SplitNever)},
+    {PT_ROBINSON,
+     "Robinson",
+     0x3f,
+     {QV_COMMON},
+     QV_MODULE_OPS(pRobin, InAbsoluteBand, SplitAbsoluteAntimeridian)},
+    {PT_VANDERGRINTEN,
+     "Van Der Grinten",
+     0x3f,
+     {QV_COMMON, PP_LON0},
+     QV_MODULE_OPS(pVanDer, InBand<180>, SplitAntimeridian)},
     {PT_CASSINI,
      "Cassini",
      0x3b,
@@ -94,7 +123,11 @@ inline constexpr ProjTypeRow kProjTypes[] = {
      0x1b,
      {QV_COMMON, PP_K0, PP_LON0, PP_LAT0},
      QV_MODULE_OPS(pTMerc, InBand<45>, SplitAntimeridian)},
-    {PT_SINUSOIDAL, "Sinusoidal", 0x3f, {QV_COMMON, PP_LON0}, kNoModule},
+    {PT_SINUSOIDAL,
+     "Sinusoidal",
+     0x3f,
+     {QV_COMMON, PP_LON0},
+     QV_MODULE_OPS(pSinus, InBand<180>, SplitAntimeridian)},
     {PT_LAMBERT_AZIMUTHAL,
      "Lambert Azimuthal Equal Area",
      0x3b,
@@ -105,9 +138,21 @@ inline constexpr ProjTypeRow kProjTypes[] = {
      0x1b,
      {QV_COMMON, PP_LON0, PP_LAT1},
      QV_MODULE_OPS(pBonne, InBand<90>, SplitAntimeridian)},
-    {PT_ROBINSON_STERLING, "Robinson-Sterling", 0x3f, {QV_COMMON, PP_LON0}, kNoModule},
-    {PT_ECKERT4, "Eckert IV", 0x3f, {QV_COMMON, PP_LON0}, kNoModule},
-    {PT_ECKERT6, "Eckert VI", 0x3f, {QV_COMMON, PP_LON0}, kNoModule},
+    {PT_ROBINSON_STERLING,
+     "Robinson-Sterling",
+     0x3f,
+     {QV_COMMON, PP_LON0},
+     QV_MODULE_OPS(pRobSter, InBand<180>, SplitAntimeridian)},
+    {PT_ECKERT4,
+     "Eckert IV",
+     0x3f,
+     {QV_COMMON, PP_LON0},
+     QV_MODULE_OPS(pEckert4, InBand<180>, SplitAntimeridian)},
+    {PT_ECKERT6,
+     "Eckert VI",
+     0x3f,
+     {QV_COMMON, PP_LON0},
+     QV_MODULE_OPS(pEckert6, InBand<180>, SplitAntimeridian)},
     {PT_OBLIQUE_MERCATOR,
      "Oblique Mercator",
      0x03,

@@ -46,23 +46,24 @@
 //        return RunKernel(pWork, pPts, nPts, ObliqueForward(*pWork));
 //    Modules that write the work record (pOrtho, pPolar copy Lat0 into Lat1
 //    and Lon0 into Lon1) do so in Forward/Inverse before the setup runs.
-//    The setup reads bWrapLon where the module honours it; the kernel then
-//    wraps the longitude difference with WrapPi.
+//    The setup reads bWrapLon where the module honours it, by holding a
+//    LongitudeDifference, which the kernel asks for lon - Lon0.
 //
 // 4. Its row in the one type table (proj/projtypes.h): declare the unit with
 //    QV_DECLARE_MODULE(pMerc) and replace kNoModule in its type's row by
 //        QV_MODULE_OPS(pMerc, InBandAndLatitude, SplitAntimeridian)
 //    The last two name the module's domain test (LLInProjection) and split
 //    rule (LLOffsetSplitObject) from the shared ones below; a module never
-//    writes its own. A shared test or rule that no module uses yet (absolute
-//    band, cap, box 15, band 45 oblique, always; absolute antimeridian) is
-//    added to the helper section below by its first module, with the
-//    signature of ModuleDomainFn or ModuleSplitFn.
+//    writes its own. A shared test or rule that no module uses yet (cap,
+//    box 15, band 45 oblique) is added to the helper section below by its
+//    first module, with the signature of ModuleDomainFn or ModuleSplitFn.
 //
 // 5. Helpers. A formula that two modules use is written once, in the helper
 //    section below, with its accuracy stated next to it.
 //
-// Speed. RunKernel is the only point loop. A vectorised form of a kernel
+// Speed. RunKernel is the only point loop. A kernel whose per-point work is
+// a long dependent iteration may add a lane form (see HasLaneForm), which
+// RunKernel then uses. A vectorised form of a kernel
 // (a block operator over several points at once, SLEEF-based, dispatched at
 // run time) will be added beside the scalar operator and found by RunKernel;
 // it must compute into scratch and let the loop commit lane by lane, so that
@@ -74,6 +75,8 @@
 
 #include <cfloat>
 #include <cmath>
+#include <type_traits>
+#include <utility>
 
 #include "frame/report.h"
 #include "proj/geodesy.h"
@@ -128,20 +131,60 @@ inline bool ArgumentsOk(const char* pUnit, const PROJDATA* pWork, const PROJPOIN
     return true;
 }
 
-// Applies a kernel to every point that does not hold the marker, in order:
-// an unplottable point gets the marker in both coordinates and iResult
-// becomes 1; a whole-call failure returns false at once.
-template <class Kernel>
-bool RunKernel(PROJDATA* pWork, PROJPOINT* pPts, int nPts, const Kernel& kernel) {
-    for (int i = 0; i < nPts; ++i) {
-        PROJPOINT& p = pPts[i];
-        if (IsUnplottable(p)) continue;
-        const Outcome outcome = kernel(p);
-        if (outcome == kConverted) continue;
-        if (outcome == kFailCall) return false;
+// Stores what a kernel made of a point (converted in place or in scratch):
+// the converted point, or the marker (and iResult 1); false for a
+// whole-call failure, which leaves the point as it was.
+inline bool Commit(PROJDATA* pWork, PROJPOINT& p, const PROJPOINT& scratch, Outcome outcome) {
+    if (outcome == kFailCall) return false;
+    if (outcome == kConverted) {
+        p = scratch;
+    } else {
         p.x = UNPLOTTABLE;
         p.y = UNPLOTTABLE;
         pWork->iResult = 1;
+    }
+    return true;
+}
+
+// Whether a kernel offers a lane form: a constant kLanes and
+//     void operator()(PROJPOINT* pts, Outcome* outcomes) const;
+// which converts kLanes points at once, interleaving their iterations so
+// that the processor overlaps them, and gives each exactly what the
+// one-point form gives it.
+template <class Kernel, class = void> struct HasLaneForm : std::false_type {};
+template <class Kernel>
+struct HasLaneForm<Kernel, std::void_t<decltype(std::declval<const Kernel&>()(
+                               std::declval<PROJPOINT*>(), std::declval<Outcome*>()))>>
+    : std::true_type {};
+
+// Applies a kernel to every point that does not hold the marker, in order:
+// an unplottable point gets the marker in both coordinates and iResult
+// becomes 1; a whole-call failure returns false at once. A kernel with the
+// lane form gets the points kLanes at a time (in scratch, committed in
+// order), the last few one by one.
+template <class Kernel>
+bool RunKernel(PROJDATA* pWork, PROJPOINT* pPts, int nPts, const Kernel& kernel) {
+    int i = 0;
+    if constexpr (HasLaneForm<Kernel>::value) {
+        constexpr int kLanes = Kernel::kLanes;
+        for (;;) {
+            int index[kLanes], n = 0;
+            for (int j = i; j < nPts && n < kLanes; ++j)
+                if (!IsUnplottable(pPts[j])) index[n++] = j;
+            if (n < kLanes) break;
+            PROJPOINT scratch[kLanes];
+            Outcome outcomes[kLanes];
+            for (int l = 0; l < kLanes; ++l) scratch[l] = pPts[index[l]];
+            kernel(scratch, outcomes);
+            for (int l = 0; l < kLanes; ++l)
+                if (!Commit(pWork, pPts[index[l]], scratch[l], outcomes[l])) return false;
+            i = index[kLanes - 1] + 1;
+        }
+    }
+    for (; i < nPts; ++i) {
+        PROJPOINT& p = pPts[i];
+        if (IsUnplottable(p)) continue;
+        if (!Commit(pWork, p, p, kernel(p))) return false;
     }
     return true;
 }
@@ -183,6 +226,46 @@ constexpr int kMaxIterations = 500;
 // (fmax and fmin would turn it into 1).
 inline double Clamp1(double v) {
     return v > 1.0 ? 1.0 : v < -1.0 ? -1.0 : v;
+}
+
+// --- Helpers: sine and cosine in the iterations ------------------------------------
+
+// The sine s and cosine c of t, moved on to those of t + d after an
+// iteration step d (t is the new angle). A step between 1e-3 and 1/2 goes
+// by the addition theorem with the Taylor series of sin d (to d^15) and
+// cos d - 1 (to d^16), truncated below 1e-19, each adding about an ulp of
+// rounding; a larger step, a smaller one (or NaN) evaluates sin t and cos
+// t afresh, so the last steps of an iteration, which decide its result,
+// see no rounding carried over: the results stay as close to a fresh
+// evaluation at every step as a libm off by an ulp would be (for Mollweide
+// and Eckert IV near the poles, where the iterations amplify rounding, a few
+// tenths of a micrometre). The Newton iterations of Mollweide and Eckert IV
+// and VI save most of their sines and cosines so.
+inline void AdvanceSinCos(double t, double d, double& s, double& c) {
+    if (!(std::fabs(d) <= 0.5 && std::fabs(d) > 1e-3)) {
+        s = std::sin(t);
+        c = std::cos(t);
+        return;
+    }
+    const double z = d * d;
+    const double sinD =
+        d +
+        d * z *
+            (-1.0 / 6 +
+             z * (1.0 / 120 +
+                  z * (-1.0 / 5040 + z * (1.0 / 362880 + z * (-1.0 / 39916800 +
+                                                              z * (1.0 / 6227020800 +
+                                                                   z * (-1.0 / 1307674368000)))))));
+    const double cosD1 =
+        z * (-1.0 / 2 +
+             z * (1.0 / 24 +
+                  z * (-1.0 / 720 +
+                       z * (1.0 / 40320 + z * (-1.0 / 3628800 + z * (1.0 / 479001600 +
+                                                                     z * (-1.0 / 87178291200 +
+                                                                          z / 20922789888000)))))));
+    const double sinT = s + (s * cosD1 + c * sinD);
+    c = c + (c * cosD1 - s * sinD);
+    s = sinT;
 }
 
 // --- Helpers: ellipsoid functions of latitude ----------------------------------
@@ -371,6 +454,28 @@ inline double LatitudeFromQ(double q, double e) {
     }
 }
 
+// The Newton iteration of the Eckert IV and VI forwards, from t and its
+// first step d; step(t, d) gives the step at t, which the step d has just
+// reached. Advance applies the step and computes the next one, at most 99
+// times, until |d| <= 1.19e-6 rad. Read literally ("apply t = t + d and
+// recompute d ... until |d| <= ..."), the step that passes the test is
+// computed and not applied, so t is good to about that step (far better
+// where the convergence is quadratic), and the last t is the one whose step
+// was computed; the first step is always applied. As a state, the
+// iteration of several points can be interleaved (the lane form of a
+// kernel).
+struct EckertIteration {
+    double t, d;
+    int n = 0;
+    bool done = false;
+    EckertIteration(double t0, double d0) : t(t0), d(d0) {}
+    template <class Step> void Advance(const Step& step) {
+        t += d;
+        d = step(t, d);
+        done = std::fabs(d) <= kEps10 || ++n == 99;
+    }
+};
+
 // --- Helpers: longitudes ---------------------------------------------------------
 
 // A longitude difference wrapped into [-pi, pi]: below -pi add 2 pi, above
@@ -405,6 +510,27 @@ inline void FromCone(const PROJPOINT& p, double rho0, double sign, double& theta
     theta = ConeTheta(x, dy, sign);
     rho = std::sqrt(x * x + dy * dy);
     if (sign < 0.0) rho = -rho;
+}
+
+// The longitude difference lon - Lon0 of the modules that read bWrapLon:
+// wrapped by WrapPi when the caller set the flag, as it is otherwise.
+struct LongitudeDifference {
+    double lon0;
+    bool wrap;
+    explicit LongitudeDifference(const PROJDATA& w) : lon0(w.Lon0), wrap(w.bWrapLon != 0) {}
+    double operator()(double lon) const {
+        const double d = lon - lon0;
+        return wrap ? WrapPi(d) : d;
+    }
+};
+
+// --- Helpers: arguments of asin and acos ------------------------------------------
+
+// A sine or cosine limited to [-1, 1] before its asin or acos. Unlike Clamp1, NaN gives 1,
+// so a 0/0 at a centre or an origin yields the angle 0 rather than a NaN.
+inline double ClampUnit(double v) {
+    if (!(v < 1.0)) return 1.0;
+    return v < -1.0 ? -1.0 : v;
 }
 
 // --- Helpers: the azimuthal inverse skeleton -------------------------------------
@@ -458,6 +584,17 @@ inline bool InHemisphere(const PROJDATA* pData, const PROJPOINT* pPt) {
     return cosC >= 0.0;
 }
 
+// Absolute band (Robinson): -180 < lon < 180, Lon0 not used.
+inline bool InAbsoluteBand(const PROJDATA* pData, const PROJPOINT* pPt) {
+    if (pData == nullptr || pPt == nullptr) return false;
+    return -180.0 < pPt->x && pPt->x < 180.0;
+}
+
+// Always: every point, whenever both pointers are given.
+inline bool InAlways(const PROJDATA* pData, const PROJPOINT* pPt) {
+    return pData != nullptr && pPt != nullptr;
+}
+
 // --- Helpers: split rules of LLOffsetSplitObject ---------------------------------
 
 // The object must be drawn again shifted by +360 degrees when its smallest
@@ -490,7 +627,15 @@ inline bool SplitAntimeridian(const PROJDATA* pData, const PROJPOINT* pPts, unsi
     return SplitAt(pData->Lon0 - 180.0, pData->Lon0 + 180.0, pPts, nPts, pLonShift, pLatShift);
 }
 
-// Never: both shifts 0, no second drawing.
+// Absolute antimeridian (Robinson): at -180 and +180, Lon0 not used.
+inline bool SplitAbsoluteAntimeridian(const PROJDATA* pData, const PROJPOINT* pPts,
+                                      unsigned int nPts, double* pLonShift, double* pLatShift) {
+    if (pData == nullptr) return false;
+    return SplitAt(-180.0, 180.0, pPts, nPts, pLonShift, pLatShift);
+}
+
+// Never: both shifts 0 and nothing to split; the outputs are left alone when
+// an argument is missing.
 inline bool SplitNever(const PROJDATA* pData, const PROJPOINT* pPts, unsigned int nPts,
                        double* pLonShift, double* pLatShift) {
     if (pData == nullptr || pPts == nullptr || nPts < 1 || pLonShift == nullptr ||

@@ -89,4 +89,33 @@ emit cass_sphere type=16,a=6370997,lat0=40,lon0=-75 1e-6 2e-10 "+proj=cass +R=63
   "-160 -120 -75 -30 10" "-45 -10 0 25 40 65 89"
 emit cass_wgs type=16,a=6378137,rf=298.257223563,lat0=-15,lon0=100 1e-6 2e-10 "+proj=cass +R=6378137 +lat_0=-15 +lon_0=100" \
   "20 60 100 140 175" "-85 -50 -15 0 30 70"
+
+# Cylindrical and world projections (spheres by +R; Sinusoidal also on
+# WGS 84), longitudes within 180 degrees of Lon0. Mollweide leaves out the
+# equator, which it moves 1e-7 rad north; Van der Grinten the central
+# meridian and the equator, where PROJ's y (computed from x) cancels.
+# PROJ's robin uses a newer table (0.4958 at 40 degrees where ours holds
+# 0.4968, and other cubics): the limits of robin state the difference. The
+# Eckert IV and VI forwards stop their Newton iteration before the last
+# step (up to 1.2e-6 rad of the auxiliary angle), and Eckert IV uses
+# Snyder's 7-decimal constants. The Sinusoidal meridian distance series is
+# truncated after e^6. Robinson-Sterling has no PROJ equivalent.
+emit mill_sphere type=3,a=6370997,lon0=10 1e-5 1e-10 "+proj=mill +R=6370997 +lon_0=10" \
+  "-165 -100 -30 10 45 120 185" "-90 -80 -45 -10 0 20 60 85"
+emit eqc_sphere type=13,a=6370997,lon0=10,lat1=30 1e-5 1e-10 "+proj=eqc +R=6370997 +lon_0=10 +lat_ts=30" \
+  "-165 -100 -30 10 45 120 185" "-90 -45 0 20 60 85"
+emit moll_sphere type=8,a=6370997,lon0=10 1e-5 2e-9 "+proj=moll +R=6370997 +lon_0=10" \
+  "-165 -100 -30 10 45 120 185" "-89 -80 -45 -10 20 60 85"
+emit sinu_sphere type=19,a=6370997,lon0=10 1e-5 1e-10 "+proj=sinu +R=6370997 +lon_0=10" \
+  "-165 -100 -30 10 45 120 185" "-85 -45 -10 0 20 60 80"
+emit sinu_wgs type=19,a=6378137,rf=298.257223563,lon0=10 1e-3 1e-7 "+proj=sinu $WGS +lon_0=10" \
+  "-165 -100 -30 10 45 120 185" "-85 -45 -10 0 20 60 80"
+emit robin_sphere type=14,a=6370997 9e3 0.1 "+proj=robin +R=6370997" \
+  "-179 -120 -45 0 30 90 179" "-90 -80 -60 -40 -25 0 10 35 50 70 85"
+emit eck4_sphere type=23,a=6370997,lon0=10 6 2e-4 "+proj=eck4 +R=6370997 +lon_0=10" \
+  "-165 -100 -30 10 45 120 185" "-89 -80 -45 -10 0 20 60 85"
+emit eck6_sphere type=24,a=6370997,lon0=10 1 1e-10 "+proj=eck6 +R=6370997 +lon_0=10" \
+  "-165 -100 -30 10 45 120 185" "-89 -80 -45 -10 0 20 60 85"
+emit vandg_sphere type=15,a=6370997,lon0=10 1e-5 1e-10 "+proj=vandg +R=6370997 +lon_0=10" \
+  "-150 -100 -45 60 120 179" "-80 -50 -20 15 45 75"
 } > "$out"
