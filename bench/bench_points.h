@@ -15,7 +15,7 @@ struct Case {
     int ellipsoid; // EllipsoidType: 47 WGS 84, 48 sphere of 6370997 m
     double lat0, lon0, lat1, lat2, k0;
     double lonLo, lonHi, latLo, latHi; // the area of the points, degrees
-    const char* proj;                  // the same projection for PROJ
+    const char* proj;                  // the same projection for PROJ, or null
     const char* projApprox;            // PROJ's +approx variant, or null
     // Hotine and Oblique Mercator: the second meridian and point, the
     // azimuth and the flags (1 bUseAlpha, 2 bRotate, 4 bUOffset).
@@ -40,6 +40,50 @@ inline const Case kCases[] = {
      "+proj=lcc +R=6370997 +lat_0=23 +lon_0=-96 +lat_1=33 +lat_2=45", nullptr},
     {"Lambert/ellipsoid", 5, 47, 23, -96, 33, 45, 0, -130, -60, 10, 70,
      "+proj=lcc +ellps=WGS84 +lat_0=23 +lon_0=-96 +lat_1=33 +lat_2=45", nullptr},
+    // Conics and Cassini. Equidistant Conic computes on the sphere of radius
+    // a for every record; its WGS 84 row still runs against PROJ's
+    // ellipsoidal eqdc, the projection a user with that record compares.
+    {"Albers/sphere", 2, 48, 23, -96, 29.5, 45.5, 0, -130, -60, 10, 70,
+     "+proj=aea +R=6370997 +lat_0=23 +lon_0=-96 +lat_1=29.5 +lat_2=45.5", nullptr},
+    {"Albers/ellipsoid", 2, 47, 23, -96, 29.5, 45.5, 0, -130, -60, 10, 70,
+     "+proj=aea +ellps=WGS84 +lat_0=23 +lon_0=-96 +lat_1=29.5 +lat_2=45.5", nullptr},
+    {"EquidistantConic/sphere", 26, 48, 23, -96, 29.5, 45.5, 0, -130, -60, 10, 70,
+     "+proj=eqdc +R=6370997 +lat_0=23 +lon_0=-96 +lat_1=29.5 +lat_2=45.5", nullptr},
+    {"EquidistantConic/ellipsoid", 26, 47, 23, -96, 29.5, 45.5, 0, -130, -60, 10, 70,
+     "+proj=eqdc +ellps=WGS84 +lat_0=23 +lon_0=-96 +lat_1=29.5 +lat_2=45.5", nullptr},
+    {"Polyconic/sphere", 11, 48, 30, -96, 0, 0, 0, -130, -60, 10, 70,
+     "+proj=poly +R=6370997 +lat_0=30 +lon_0=-96", nullptr},
+    {"Polyconic/ellipsoid", 11, 47, 30, -96, 0, 0, 0, -130, -60, 10, 70,
+     "+proj=poly +ellps=WGS84 +lat_0=30 +lon_0=-96", nullptr},
+    {"Bonne/sphere", 21, 48, 0, -75, 40, 0, 0, -110, -40, 10, 70,
+     "+proj=bonne +R=6370997 +lon_0=-75 +lat_1=40", nullptr},
+    {"Bonne/ellipsoid", 21, 47, 0, -75, 40, 0, 0, -110, -40, 10, 70,
+     "+proj=bonne +ellps=WGS84 +lon_0=-75 +lat_1=40", nullptr},
+    {"Cassini/sphere", 16, 48, 40, -75, 0, 0, 0, -80, -70, 35, 45,
+     "+proj=cass +R=6370997 +lat_0=40 +lon_0=-75", nullptr},
+
+    // Cylindrical and world projections: the whole world about Lon0 = 10
+    // (Robinson about Greenwich), poles left out.
+    {"Miller/sphere", 3, 48, 0, 10, 0, 0, 0, -169, 189, -89, 89, "+proj=mill +R=6370997 +lon_0=10",
+     nullptr},
+    {"EquiCyl/sphere", 13, 48, 0, 10, 30, 0, 0, -169, 189, -89, 89,
+     "+proj=eqc +R=6370997 +lon_0=10 +lat_ts=30", nullptr},
+    {"Mollweide/sphere", 8, 48, 0, 10, 0, 0, 0, -169, 189, -89, 89,
+     "+proj=moll +R=6370997 +lon_0=10", nullptr},
+    {"Sinusoidal/sphere", 19, 48, 0, 10, 0, 0, 0, -169, 189, -89, 89,
+     "+proj=sinu +R=6370997 +lon_0=10", nullptr},
+    {"Sinusoidal/ellipsoid", 19, 47, 0, 10, 0, 0, 0, -169, 189, -89, 89,
+     "+proj=sinu +ellps=WGS84 +lon_0=10", nullptr},
+    {"Robinson/sphere", 14, 48, 0, 0, 0, 0, 0, -179, 179, -89, 89, "+proj=robin +R=6370997",
+     nullptr},
+    {"RobinsonSterling/sphere", 22, 48, 0, 10, 0, 0, 0, -169, 189, -89, 89, nullptr, nullptr},
+    {"EckertIV/sphere", 23, 48, 0, 10, 0, 0, 0, -169, 189, -89, 89,
+     "+proj=eck4 +R=6370997 +lon_0=10", nullptr},
+    {"EckertVI/sphere", 24, 48, 0, 10, 0, 0, 0, -169, 189, -89, 89,
+     "+proj=eck6 +R=6370997 +lon_0=10", nullptr},
+    {"VanDerGrinten/sphere", 15, 48, 0, 10, 0, 0, 0, -169, 189, -89, 89,
+     "+proj=vandg +R=6370997 +lon_0=10", nullptr},
+
     // Azimuthal and oblique.
     {"Stereographic/sphere", 6, 48, 40, -100, 0, 0, 0.9999, -140, -60, 0, 80,
      "+proj=stere +R=6370997 +lat_0=40 +lon_0=-100 +k_0=0.9999", nullptr},

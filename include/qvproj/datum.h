@@ -158,6 +158,15 @@ QVPROJ_API bool DatGetDatumMethod(DatumType datum, DatumMethod* pMethod);
 // True when the datum can serve as a destination.
 QVPROJ_API bool DatReversible(DatumType datum);
 
+// Methods (extension). The keyword of a method as the custom datum section
+// writes it: "none", "nadcon", "bursa", "molodensky" or "mre"; an empty
+// text for any other value.
+QVPROJ_API const char* DatMethodKeyword(DatumMethod method);
+// True for the methods that convert both ways and serve a user-defined or
+// custom datum (none, Bursa-Wolf, Molodensky); NADCON and the regression
+// equations belong to catalogue datums and serve only as sources.
+QVPROJ_API bool DatMethodReversible(DatumMethod method);
+
 // --- Named custom datums --------------------------------------------------------
 
 // The built-in names take numbers 0 to 236; the custom datums of the profile
@@ -175,6 +184,15 @@ QVPROJ_API bool NDatDelete(const char* pProfile, const char* pName);
 QVPROJ_API bool NDatGetDatumParams(const char* pProfile, const char* pName, DATUM2WGS84* pParams);
 QVPROJ_API bool NDatGetDatumMethod(const char* pProfile, const char* pName, DatumMethod* pMethod);
 QVPROJ_API bool NDatReversible(const char* pProfile, const char* pName);
+
+// Size of the buffer in which the custom datum section is read: its entries,
+// each with a terminating zero, and one more zero. A longer section is read
+// only in part, and NDatSave and NDatDelete leave it alone; NDatSave also
+// refuses an entry that would make the section longer.
+constexpr int NDAT_SECTION_BUFSIZE = 32767;
+// Extension: true when the profile's custom datum section is longer than
+// NDAT_SECTION_BUFSIZE, so that some of its datums cannot be read.
+QVPROJ_API bool NDatSectionTruncated(const char* pProfile);
 
 } // namespace QVProj
 

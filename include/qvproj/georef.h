@@ -92,13 +92,26 @@ QVPROJ_API bool RefControlsToCoeff(GEOREF* pRef);
 QVPROJ_API bool RefCoeffToControls(GEOREF* pRef, int width, int height);
 // Rescales the source side for an image resized from old to new size.
 QVPROJ_API bool RefResize(GEOREF* pRef, int oldWidth, int oldHeight, int newWidth, int newHeight);
-// The fitted map as polynomial coefficients in the term order 1, x, y,
-// then x^2 (x*y for method 2), x*y, y^2, x^3, x^2*y, x*y^2, y^3: fills cx
-// (for x') and cy (for y') with up to 10 entries each and returns how many
-// terms the method uses. Helmert and known coefficients come back as the
-// three affine terms; the spline and inverse-distance methods have none
-// (0); a null handle gives -1. Either array may be null.
+// Extension for hosts that show or store a fit: the fitted map as
+// polynomial coefficients. cx receives the coefficients of x' and cy those of
+// y' (up to 10 entries each; either may be null), in the order of the terms
+// that RefTermName names: 1, x, y, then x^2 (x*y for method 2), x*y, y^2,
+// x^3, x^2*y, x*y^2, y^3. Returns the number of terms of the method: 3, 4, 6
+// or 10 for the polynomials; 3 for Helmert (x' = a x - b y + c and
+// y' = b x + a y + d as 1, x, y terms) and for known coefficients (C, A, B
+// and F, D, E); 0 for the spline and inverse-distance methods, which have
+// no coefficients; -1 for a null handle.
 QVPROJ_API int RefGetCoefficients(HGEOREF hRef, double* cx, double* cy);
+// Extension: the name of coefficient `term` (from 0) of RefGetCoefficients
+// for a method ("1", "x", "y", "x^2", "x*y", ...); an empty text beyond the
+// method's terms or for a method without coefficients.
+QVPROJ_API const char* RefTermName(TransformMethod method, int term);
+// Extension: the fewest control points a method can be fitted with (2 for
+// Helmert, the number of terms for the polynomials, what the image
+// registration needs for the others, 0 for known coefficients); -1 for a
+// value outside 0 to 11. Fewer points always fail; as many may still fail
+// (collinear or coincident points).
+QVPROJ_API int RefMinControls(TransformMethod method);
 // Display name of a method; an empty text for any other value.
 QVPROJ_API const char* RefMethodName(TransformMethod method);
 
@@ -117,6 +130,8 @@ public:
     bool Forward(GEOREFPOINT* pPts, int nPts) const;
     bool ComputeError(double* pMean, double* pErrors) const;
     bool GetInfo(GEOREF* pOut) const;
+
+    HGEOREF Handle() const { return m_hRef; }
 
 private:
     HGEOREF m_hRef;

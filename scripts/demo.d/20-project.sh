@@ -6,6 +6,10 @@ echo "\$ qvproj fwd --utm 16N ... | qvproj inv --utm 16N"
 "$Q" inv --utm 16N "${TMPDIR:-/tmp}/qvproj-demo-utm.txt"
 echo
 run fwd --zone "Alabama East" --sp27 "$DATA/sample_points.txt"
+run fwd --zone "Alabama East" --sp27 --describe
+echo "\$ echo '173 52.9' | qvproj fwd --zone \"Alaska 10\" --sp83   # west of the zone's meridian -176"
+echo '173 52.9' | "$Q" fwd --zone "Alaska 10" --sp83
+echo
 run fwd --zone "Alabama East" --sp83 "$DATA/sample_points.txt"
 echo "\$ echo '200000 100000' | qvproj inv --zone \"Alabama East\" --sp83"
 echo '200000 100000' | "$Q" inv --zone "Alabama East" --sp83

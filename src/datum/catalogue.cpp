@@ -373,8 +373,40 @@ bool DatGetDatumMethod(DatumType datum, DatumMethod* pMethod) {
 bool DatReversible(DatumType datum) {
     if (datum == DatUserDefined) return false;
     const DatumRow* r = FindDatumRow(datum);
-    return r != nullptr && (r->method == DatMethodNone || r->method == DatMethodBursaWolf ||
-                            r->method == DatMethodMolodensky);
+    return r != nullptr && DatMethodReversible(static_cast<DatumMethod>(r->method));
+}
+
+namespace {
+
+// The methods: keyword of the custom datum section, and whether the method
+// converts both ways (and so serves user-defined and custom datums).
+struct MethodRow {
+    DatumMethod method;
+    const char* keyword;
+    bool reversible;
+};
+constexpr MethodRow kMethods[] = {
+    {DatMethodNone, "none", true},       {DatMethodNadcon, "nadcon", false},
+    {DatMethodBursaWolf, "bursa", true}, {DatMethodMolodensky, "molodensky", true},
+    {DatMethodMRE, "mre", false},
+};
+
+const MethodRow* FindMethod(DatumMethod method) {
+    for (const MethodRow& m : kMethods)
+        if (m.method == method) return &m;
+    return nullptr;
+}
+
+} // namespace
+
+const char* DatMethodKeyword(DatumMethod method) {
+    const MethodRow* m = FindMethod(method);
+    return m ? m->keyword : "";
+}
+
+bool DatMethodReversible(DatumMethod method) {
+    const MethodRow* m = FindMethod(method);
+    return m != nullptr && m->reversible;
 }
 
 } // namespace QVProj

@@ -17,6 +17,7 @@ namespace {
 
 constexpr const char* kSection = "Custom Datums";
 constexpr int kFirstCustom = DatNone; // custom datums are numbered from 237
+static_assert(kProfileSectionBufSize == NDAT_SECTION_BUFSIZE, "one section buffer size");
 
 // Fixed-point text with `decimals` decimals, independent of the C locale.
 void AppendFixed(std::string& out, double v, int decimals) {
@@ -141,25 +142,12 @@ std::string UnescapeDatumKey(const std::string& key) {
 }
 
 bool FormatDatumValue(const DATUM2WGS84& p, std::string* pValue) {
-    std::string v;
-    switch (p.Method) {
-    case DatMethodNone:
-        *pValue = "none,";
+    const char* keyword = DatMethodKeyword(p.Method);
+    if (keyword[0] == '\0') return false;
+    std::string v = std::string(keyword) + ",";
+    if (p.Method == DatMethodNone) {
+        *pValue = v;
         return true;
-    case DatMethodNadcon:
-        v = "nadcon,";
-        break;
-    case DatMethodBursaWolf:
-        v = "bursa,";
-        break;
-    case DatMethodMolodensky:
-        v = "molodensky,";
-        break;
-    case DatMethodMRE:
-        v = "mre,";
-        break;
-    default:
-        return false;
     }
     v += FlagByte(p.bInverse) != 0 ? "1," : "0,";
     double radius = p.MajorRadius, flattening = p.Flattening;
@@ -197,16 +185,18 @@ bool ParseDatumValue(const char* pValue, DATUM2WGS84* pParams) {
     const char* p = pValue;
     std::string field;
     if (!NextField(p, &field)) return false;
-    if (EqualsIgnoreCase(field.c_str(), "none")) {
+    // Only the methods that serve custom datums can be read back.
+    int m = DatMethodNone;
+    while (m <= DatMethodMRE &&
+           !(DatMethodReversible(static_cast<DatumMethod>(m)) &&
+             EqualsIgnoreCase(field.c_str(), DatMethodKeyword(static_cast<DatumMethod>(m)))))
+        ++m;
+    if (m > DatMethodMRE) return false;
+    if (m == DatMethodNone) {
         pParams->Method = DatMethodNone;
         return true;
     }
-    if (EqualsIgnoreCase(field.c_str(), "bursa"))
-        r.Method = DatMethodBursaWolf;
-    else if (EqualsIgnoreCase(field.c_str(), "molodensky"))
-        r.Method = DatMethodMolodensky;
-    else
-        return false;
+    r.Method = static_cast<DatumMethod>(m);
     if (!NextField(p, &field) || (field[0] != '0' && field[0] != '1')) return false;
     r.bInverse = field[0] == '1';
     if (!NextField(p, &field)) return false;
@@ -294,6 +284,10 @@ bool NDatSave(const char* pProfile, const char* pName, const DATUM2WGS84* pParam
     int i = FindEntry(s, key);
     if (i >= 0) s.entries.erase(s.entries.begin() + i);
     s.entries.push_back(key + "=" + value);
+    // A section that would not fit the reader's buffer could not be read back whole.
+    std::size_t used = 1;
+    for (const std::string& e : s.entries) used += e.size() + 1;
+    if (used > static_cast<std::size_t>(NDAT_SECTION_BUFSIZE)) return false;
     return WriteProfileSection(pProfile, kSection, s.entries);
 }
 
@@ -333,9 +327,13 @@ bool NDatReversible(const char* pProfile, const char* pName) {
     if (IsBuiltInName(pName, &d)) return DatReversible(d);
     std::string value;
     DATUM2WGS84 r{};
-    if (!FindValue(pProfile, pName, &value) || !ParseDatumValue(value.c_str(), &r)) return false;
-    return r.Method == DatMethodNone || r.Method == DatMethodBursaWolf ||
-           r.Method == DatMethodMolodensky;
+    return FindValue(pProfile, pName, &value) && ParseDatumValue(value.c_str(), &r) &&
+           DatMethodReversible(r.Method);
+}
+
+bool NDatSectionTruncated(const char* pProfile) {
+    ProfileSection s;
+    return pProfile != nullptr && LoadEntries(pProfile, &s) && s.truncated;
 }
 
 } // namespace QVProj

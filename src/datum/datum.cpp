@@ -95,6 +95,30 @@ inline bool CheckPoint(DATUMPOINT& p) {
     return IsUnplottable(p);
 }
 
+// One leg by its method. The regression equations and the NADCON grids
+// serve only the source side, where the datum names them. False after an
+// internal error, or when the grid files cannot be read (reported there).
+bool RunLeg(const DATUM2WGS84& params, int datum, bool source, DATUMPOINT* pPts, int nPts) {
+    switch (params.Method) {
+    case DatMethodNone:
+        return true;
+    case DatMethodMolodensky:
+        return MolodenskyLeg(params, pPts, nPts) || QV_ASSERT_FAILED();
+    case DatMethodBursaWolf:
+        return BursaWolfLeg(params, pPts, nPts) || QV_ASSERT_FAILED();
+    case DatMethodMRE:
+        if (source) return RegressionLeg(datum, pPts, nPts) || QV_ASSERT_FAILED();
+        break;
+    case DatMethodNadcon:
+        if (source && datum == DatNAD1927CONUSNadcon) return NadconLeg("conus", pPts, nPts);
+        if (source && datum == DatNAD1927PRVINadcon) return NadconLeg("prvi", pPts, nPts);
+        break;
+    default:
+        break;
+    }
+    return QV_ASSERT_FAILED();
+}
+
 } // namespace
 
 int DatCheckParams(const DATUMXFORM* pXform, char* pText, bool bReport) {
@@ -161,12 +185,9 @@ bool DatConvertDatum(HDATUM hDatum, DATUMPOINT* pPts, int nPts) {
         if (!CopyDatumRow(x.DstDatum, &x.DstParams, true)) return QV_ASSERT_FAILED();
         x.DstParams.bInverse = true;
     }
-    auto userMethodOk = [](DatumMethod m) {
-        return m == DatMethodNone || m == DatMethodBursaWolf || m == DatMethodMolodensky;
-    };
-    if (x.SrcDatum == DatUserDefined && !userMethodOk(x.SrcParams.Method))
+    if (x.SrcDatum == DatUserDefined && !DatMethodReversible(x.SrcParams.Method))
         return QV_ASSERT_FAILED();
-    if (x.DstDatum == DatUserDefined && !userMethodOk(x.DstParams.Method))
+    if (x.DstDatum == DatUserDefined && !DatMethodReversible(x.DstParams.Method))
         return QV_ASSERT_FAILED();
     SetEllipsoid(x.SrcParams);
     SetEllipsoid(x.DstParams);
@@ -187,40 +208,8 @@ bool DatConvertDatum(HDATUM hDatum, DATUMPOINT* pPts, int nPts) {
     }
     if (had) hDatum->xform.bHadUnplottables = true;
 
-    switch (x.SrcParams.Method) {
-    case DatMethodMolodensky:
-        if (!MolodenskyLeg(x.SrcParams, pPts, nPts)) return QV_ASSERT_FAILED();
-        break;
-    case DatMethodBursaWolf:
-        if (!BursaWolfLeg(x.SrcParams, pPts, nPts)) return QV_ASSERT_FAILED();
-        break;
-    case DatMethodMRE:
-        if (!RegressionLeg(x.SrcDatum, pPts, nPts)) return QV_ASSERT_FAILED();
-        break;
-    case DatMethodNadcon:
-        if (x.SrcDatum != DatNAD1927CONUSNadcon && x.SrcDatum != DatNAD1927PRVINadcon)
-            return QV_ASSERT_FAILED();
-        if (!NadconLeg(x.SrcDatum == DatNAD1927CONUSNadcon ? "conus" : "prvi", pPts, nPts))
-            return false;
-        break;
-    case DatMethodNone:
-        break;
-    default:
-        return QV_ASSERT_FAILED();
-    }
-
-    switch (x.DstParams.Method) {
-    case DatMethodMolodensky:
-        if (!MolodenskyLeg(x.DstParams, pPts, nPts)) return QV_ASSERT_FAILED();
-        break;
-    case DatMethodBursaWolf:
-        if (!BursaWolfLeg(x.DstParams, pPts, nPts)) return QV_ASSERT_FAILED();
-        break;
-    case DatMethodNone:
-        break;
-    default:
-        return QV_ASSERT_FAILED();
-    }
+    if (!RunLeg(x.SrcParams, x.SrcDatum, true, pPts, nPts)) return false;
+    if (!RunLeg(x.DstParams, x.DstDatum, false, pPts, nPts)) return false;
 
     had = false;
     for (int i = 0; i < nPts; ++i) {

@@ -28,7 +28,7 @@ void GeocentricToGeodetic(double a, double f, double X, double Y, double Z, doub
 // user-defined ellipsoid keeps its own.
 inline void SetEllipsoid(DATUM2WGS84& p) {
     if (p.Ellipsoid == ET_USER_DEFINED) return;
-    const EllipsoidAxes axes = BuiltInEllipsoid(p.Ellipsoid);
+    const EllipsoidAxes axes = EllipsoidAxesOf(p.Ellipsoid);
     p.MajorRadius = axes.a;
     p.Flattening = axes.f;
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/exepath.h"
+#include "platform/filecase.h"
 #include "datum/legs.h"
 #include "frame/report.h"
 

@@ -1,13 +1,12 @@
 // Reader and writer of one section of an initialisation file.
 #include "datum/profile.h"
 
-#include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 #include "frame/text.h"
+#include "platform/atomicfile.h"
 
 namespace QVProj {
 namespace {
@@ -73,8 +72,6 @@ std::size_t FindHeader(const std::string& text, const std::vector<Line>& lines,
             return i;
     return lines.size();
 }
-
-std::atomic<unsigned> g_tempCounter{0};
 
 } // namespace
 
@@ -167,24 +164,7 @@ bool WriteProfileSection(const char* path, const char* section,
         std::error_code ec;
         if (std::filesystem::exists(path, ec) || ec) return false;
     }
-    const std::string out = ReplaceProfileSection(text, section, entries);
-
-    // Write a temporary file beside the profile, then rename it over the profile.
-    std::string tmp;
-    std::FILE* f = nullptr;
-    for (int attempt = 0; attempt < 16 && f == nullptr; ++attempt) {
-        auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        tmp = std::string(path) + ".tmp" + std::to_string(stamp % 1000000007) + "-" +
-              std::to_string(g_tempCounter++);
-        f = std::fopen(tmp.c_str(), "wbx");
-    }
-    if (f == nullptr) return false;
-    bool ok = std::fwrite(out.data(), 1, out.size(), f) == out.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (ok) ok = std::rename(tmp.c_str(), path) == 0;
-    if (!ok) std::remove(tmp.c_str());
-    return ok;
+    return WriteFileAtomically(path, ReplaceProfileSection(text, section, entries));
 }
 
 } // namespace QVProj

@@ -11,24 +11,29 @@ double ArcsecToRad(double s) {
     return s / 60.0 / 60.0 * kDegToRad;
 }
 
+// What every leg sets up from its direction: the source and target
+// ellipsoids (the datum's and WGS84, swapped from WGS84) and the sign of
+// the shifts.
+struct LegSetup {
+    EllipsoidAxes source, target;
+    double sign;
+    explicit LegSetup(const DATUM2WGS84& p) {
+        const EllipsoidAxes datum{p.MajorRadius, p.Flattening};
+        const bool inverse = FlagByte(p.bInverse) != 0;
+        source = inverse ? kWGS84 : datum;
+        target = inverse ? datum : kWGS84;
+        sign = inverse ? -1.0 : 1.0;
+    }
+};
+
 } // namespace
 
 bool MolodenskyLeg(const DATUM2WGS84& params, DATUMPOINT* pPts, int nPts) {
-    const EllipsoidAxes& wgs = kWGS84;
-    double dX = params.dX, dY = params.dY, dZ = params.dZ;
-    double a = params.MajorRadius, f = params.Flattening;
-    double at = wgs.a, ft = wgs.f;
-    if (FlagByte(params.bInverse) != 0) {
-        dX = -dX;
-        dY = -dY;
-        dZ = -dZ;
-        a = wgs.a;
-        f = wgs.f;
-        at = params.MajorRadius;
-        ft = params.Flattening;
-    }
-    const double da = at - a;
-    const double df = ft - f;
+    const LegSetup leg(params);
+    const double dX = leg.sign * params.dX, dY = leg.sign * params.dY, dZ = leg.sign * params.dZ;
+    const double a = leg.source.a, f = leg.source.f;
+    const double da = leg.target.a - a;
+    const double df = leg.target.f - f;
     const double e2 = 2.0 * f - f * f;
     const double b = (1.0 - f) * a;
     const double sin1 = std::sin(4.84813681109536e-06);
@@ -70,25 +75,13 @@ void GeocentricToGeodetic(double a, double f, double X, double Y, double Z, doub
 }
 
 bool BursaWolfLeg(const DATUM2WGS84& params, DATUMPOINT* pPts, int nPts) {
-    const EllipsoidAxes& wgs = kWGS84;
-    double tX = params.dX, tY = params.dY, tZ = params.dZ;
-    double wX = ArcsecToRad(params.rX), wY = ArcsecToRad(params.rY), wZ = ArcsecToRad(params.rZ);
-    double k = 1.0 + params.Scale * 1e-6;
-    double a = params.MajorRadius, f = params.Flattening; // geodetic to geocentric
-    double at = wgs.a, ft = wgs.f;                        // geocentric to geodetic
-    if (FlagByte(params.bInverse) != 0) {
-        tX = -tX;
-        tY = -tY;
-        tZ = -tZ;
-        wX = ArcsecToRad(-params.rX);
-        wY = ArcsecToRad(-params.rY);
-        wZ = ArcsecToRad(-params.rZ);
-        k = 1.0 / (1.0 + params.Scale * 1e-6);
-        a = wgs.a;
-        f = wgs.f;
-        at = params.MajorRadius;
-        ft = params.Flattening;
-    }
+    // Geodetic to geocentric on the source ellipsoid, back on the target one.
+    const LegSetup leg(params);
+    const double tX = leg.sign * params.dX, tY = leg.sign * params.dY, tZ = leg.sign * params.dZ;
+    const double wX = ArcsecToRad(leg.sign * params.rX), wY = ArcsecToRad(leg.sign * params.rY),
+                 wZ = ArcsecToRad(leg.sign * params.rZ);
+    const double k = leg.sign > 0 ? 1.0 + params.Scale * 1e-6 : 1.0 / (1.0 + params.Scale * 1e-6);
+    const double a = leg.source.a, f = leg.source.f, at = leg.target.a, ft = leg.target.f;
     const double e2 = (2.0 - f) * f;
     for (int i = 0; i < nPts; ++i) {
         DATUMPOINT& pt = pPts[i];

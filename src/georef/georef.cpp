@@ -7,6 +7,7 @@
 
 #include "frame/report.h"
 #include "georef/georef_internal.h"
+#include "imgreg/warp.h"
 
 namespace QVProj {
 
@@ -350,6 +351,21 @@ int RefGetCoefficients(HGEOREF hRef, double* cx, double* cy) {
         if (cy) cy[j] = y[j];
     }
     return m;
+}
+
+const char* RefTermName(TransformMethod method, int term) {
+    // Helmert and known coefficients come out as the affine terms.
+    const int order = method == RefHelmert || method == RefCoefficients ? 1 : PolyOrder(method);
+    const char* name = PolyTermName(order, term);
+    return name ? name : "";
+}
+
+int RefMinControls(TransformMethod method) {
+    if (!ValidMethod(method)) return -1;
+    if (method == RefHelmert) return kHelmertMinControls;
+    if (method == RefCoefficients) return 0;
+    if (method <= RefThirdOrder) return PolyTermCount(PolyOrder(method));
+    return kWarpChain[method - RefThinPlateSpline].minPairs;
 }
 
 const char* RefMethodName(TransformMethod method) {

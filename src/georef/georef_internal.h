@@ -19,12 +19,15 @@ struct GeorefSystem {
     CImageRegistration reg;
 };
 
-// gHelmert
+// gHelmert: at least two controls.
+constexpr int kHelmertMinControls = 2;
 bool HelmertFit(const GEOREFPOINT* pSrc, const GEOREFPOINT* pDst, int n, double abcd[4]);
 bool HelmertForward(const double abcd[4], GEOREFPOINT* pPts, int nPts);
 
 // gOrder3
 int PolyTermCount(int order);
+// Name of term j of an order ("1", "x", "y", "x^2", ...); null beyond its terms.
+const char* PolyTermName(int order, int j);
 bool PolyFit(int order, const GEOREFPOINT* pSrc, const GEOREFPOINT* pDst, int n, double* cx,
              double* cy);
 bool PolyForward(int order, const double* cx, const double* cy, GEOREFPOINT* pPts, int nPts);

@@ -9,7 +9,7 @@ namespace QVProj {
 static constexpr const char* kUnit = "gHelmert";
 
 bool HelmertFit(const GEOREFPOINT* pSrc, const GEOREFPOINT* pDst, int n, double abcd[4]) {
-    if (n < 2 || pSrc == nullptr || pDst == nullptr) return QV_ASSERT_FAILED();
+    if (n < kHelmertMinControls || pSrc == nullptr || pDst == nullptr) return QV_ASSERT_FAILED();
     double sx = 0, sy = 0, su = 0, sv = 0, sxx = 0, syy = 0, sxu = 0, sxv = 0, syu = 0, syv = 0;
     for (int i = 0; i < n; ++i) {
         const double x = pSrc[i].x, y = pSrc[i].y, u = pDst[i].x, v = pDst[i].y;

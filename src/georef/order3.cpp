@@ -35,11 +35,20 @@ inline void Terms(int order, double x, double y, double* t) {
     t[9] = y * y * y;
 }
 
+// Names of the terms in the order of Terms().
+constexpr const char* kTermNames[kMaxPolyTerms] = {"1",   "x",   "y",     "x^2",   "x*y",
+                                                   "y^2", "x^3", "x^2*y", "x*y^2", "y^3"};
+
 } // namespace
 
 int PolyTermCount(int order) {
     if (order < -1 || order > 3) return -1;
     return order == 0 ? 4 : (order + 1) * (order + 2) / 2;
+}
+
+const char* PolyTermName(int order, int j) {
+    if (j < 0 || j >= PolyTermCount(order)) return nullptr;
+    return order == 0 && j == 3 ? "x*y" : kTermNames[j];
 }
 
 bool GaussJordan(double* M, int m, double* r1, double* r2, double* s1, double* s2) {

@@ -10,10 +10,6 @@ namespace QVProj {
 // The directory of the running executable (from /proc/self/exe), or empty.
 std::string ExecutableDirectory();
 
-// The full path of file `name` in `dir`, matched exactly or else ignoring
-// case; empty when the directory holds no such regular file.
-std::string FindFileIgnoringCase(const std::string& dir, const std::string& name);
-
 } // namespace QVProj
 
 #endif

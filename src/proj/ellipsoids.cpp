@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "frame/text.h"
+#include "proj/geodesy.h"
 
 namespace QVProj {
 
@@ -21,11 +22,11 @@ bool EllipsoidInfo(EllipsoidType e, char* pName, double* pRadius, double* pFlatt
 }
 
 double EllipsoidRadius(EllipsoidType e) {
-    return IsBuiltInEllipsoid(e) ? kEllipsoids[e].a : 1.0;
+    return EllipsoidAxesOf(e).a;
 }
 
 double EllipsoidFlattening(EllipsoidType e) {
-    return IsBuiltInEllipsoid(e) ? kEllipsoids[e].f : 0.0;
+    return EllipsoidAxesOf(e).f;
 }
 
 bool EllipsoidFromName(EllipsoidType* pOut, const char* pName) {

@@ -91,7 +91,7 @@ HPROJ ProjCreateProjection(PROJDATA* pData) {
             return nullptr;
         }
         if (IsBuiltInEllipsoid(e)) {
-            const EllipsoidAxes axes = BuiltInEllipsoid(e);
+            const EllipsoidAxes axes = EllipsoidAxesOf(e);
             pData->MajorRadius = axes.a;
             pData->Flattening = axes.f;
         } else {

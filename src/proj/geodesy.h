@@ -56,11 +56,13 @@ struct EllipsoidAxes {
     double f; // flattening, 0 for a sphere
 };
 
-// The axis and flattening of a built-in ellipsoid 1 to 49.
-constexpr EllipsoidAxes BuiltInEllipsoid(int type) {
+// The axis and flattening of an ellipsoid type: those of the catalogue for
+// 1 to 49, a unit sphere for any other value (0 included).
+constexpr EllipsoidAxes EllipsoidAxesOf(int type) {
+    if (!IsBuiltInEllipsoid(type)) return {1.0, 0.0};
     return {kEllipsoids[type].a, kEllipsoids[type].f};
 }
-constexpr EllipsoidAxes kWGS84 = BuiltInEllipsoid(ET_WGS_84);
+constexpr EllipsoidAxes kWGS84 = EllipsoidAxesOf(ET_WGS_84);
 
 } // namespace QVProj
 

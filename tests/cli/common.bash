@@ -16,6 +16,14 @@ check_exact() { # name, expected output (exact, stdout and stderr), command...
     echo "FAIL $name: wanted"; echo "$want"; echo "got:"; echo "$out"; fails=$((fails+1))
   fi
 }
+check_out() { # name, expected standard output (exact; stderr ignored), command...
+  local name=$1 want=$2; shift 2
+  local out
+  out=$("$@" 2>/dev/null)
+  if [ "$out" != "$want" ]; then
+    echo "FAIL $name: wanted"; echo "$want"; echo "got:"; echo "$out"; fails=$((fails+1))
+  fi
+}
 check_exit() { # name, expected code, command...
   local name=$1 want=$2; shift 2
   "$@" >/dev/null 2>&1; local rc=$?

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "scratch.h"
 #include "datum/customdatum.h"
 #include "datum/profile.h"
 #include "qvproj/datum.h"
@@ -46,17 +47,15 @@ DATUM2WGS84 Molodensky() {
 class CustomDatumTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::path(::testing::TempDir()) / "qvproj_profile";
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        path = (dir / "datums.ini").string();
+        dir = scratch.path();
+        path = scratch.File("datums.ini");
     }
-    void TearDown() override { fs::remove_all(dir); }
     int FilesInDir() const {
         int n = 0;
         for (auto& e : fs::directory_iterator(dir)) n += e.is_regular_file() ? 1 : 0;
         return n;
     }
+    ScratchDir scratch;
     fs::path dir;
     std::string path;
 };

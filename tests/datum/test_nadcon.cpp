@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "scratch.h"
 #include "platform/exepath.h"
 #include "datum/legs.h"
 #include "datum/nadcon.h"
@@ -67,15 +68,11 @@ void WriteGrid(const fs::path& path, double (*value)(int, int), size_t bytes = 0
 class NadconTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::path(::testing::TempDir()) / "qvproj_nadcon";
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        dir = scratch.path();
         setenv("QVPROJ_DATA", dir.string().c_str(), 1);
     }
-    void TearDown() override {
-        unsetenv("QVPROJ_DATA");
-        fs::remove_all(dir);
-    }
+    void TearDown() override { unsetenv("QVPROJ_DATA"); }
+    ScratchDir scratch;
     void WritePair(const char* las = "conus.las", const char* los = "conus.los") {
         WriteGrid(dir / las, LasValue);
         WriteGrid(dir / los, LosValue);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "scratch.h"
 #include "frame/report.h"
 #include "frame/text.h"
 #include "qvlibw/qvlibw.h"
@@ -149,16 +150,9 @@ TEST_F(ReportTest, AssertionTextIsCutToItsBuffer) {
 
 class DebugLogTest : public ::testing::Test {
 protected:
-    std::string path;
-    void SetUp() override {
-        path = ::testing::TempDir() + "qvproj_test_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".log";
-        std::remove(path.c_str());
-    }
-    void TearDown() override {
-        DebugLogSetup(0, nullptr);
-        std::remove(path.c_str());
-    }
+    ScratchDir scratch;
+    std::string path = scratch.File("test.log");
+    void TearDown() override { DebugLogSetup(0, nullptr); }
 };
 
 TEST_F(DebugLogTest, OffWritesNothing) {
@@ -203,10 +197,8 @@ TEST_F(DebugLogTest, UnwritablePathDropsTextSilently) {
 }
 
 TEST_F(DebugLogTest, AttachFollowsEnvironmentAndWritesBanners) {
-    std::string dir = ::testing::TempDir();
-    setenv("TMPDIR", dir.c_str(), 1);
-    std::string log = dir + (dir.back() == '/' ? "" : "/") + "qvproj.log";
-    std::remove(log.c_str());
+    setenv("TMPDIR", scratch.path().c_str(), 1);
+    std::string log = scratch.File("qvproj.log");
     unsetenv("QVPROJLOG");
     LibraryAttach();
     EXPECT_FALSE(DebugLogIsOn());

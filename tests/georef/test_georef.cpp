@@ -87,9 +87,12 @@ TEST_F(Georef, RecordLayoutAndNames) {
 
 TEST_F(Georef, MinimumCountsPerMethod) {
     auto src = Grid(10);
-    const int needed[] = {2, 3, 4, 6, 10};
-    for (int m = 0; m <= 4; ++m) {
+    const int needed[] = {2, 3, 4, 6, 10, 0, 4, 4, 4, 4, 4, 4};
+    EXPECT_EQ(RefMinControls(RefNone), -1);
+    for (int m = 0; m <= 11; ++m) {
         SCOPED_TRACE(m);
+        EXPECT_EQ(RefMinControls(TransformMethod(m)), needed[m]);
+        if (m == RefCoefficients) continue;
         std::vector<GEOREFPOINT> few(src.begin(), src.begin() + needed[m] - 1);
         Ref r(TransformMethod(m), few, MapAll(few, Affine));
         g_errors.clear();
@@ -103,7 +106,7 @@ TEST_F(Georef, MinimumCountsPerMethod) {
         // Helmert one only when it is a similarity, so it is checked apart).
         GEOREFPOINT p{123.5, -45.25};
         ASSERT_TRUE(RefForward(h, &p, 1));
-        if (m != 0) {
+        if (m != 0 && m < RefCoefficients) {
             EXPECT_NEAR(p.x, Affine({123.5, -45.25}).x, 1e-6);
             EXPECT_NEAR(p.y, Affine({123.5, -45.25}).y, 1e-6);
         }
@@ -382,6 +385,8 @@ TEST_F(Georef, WrapperClass) {
     EXPECT_FALSE(a.Create(nullptr));
     CGeorefTransform d(&r.g);
     EXPECT_TRUE(d.IsCreated());
+    EXPECT_EQ(RefGetCoefficients(d.Handle(), nullptr, nullptr), 3); // the affine fit of d
+    EXPECT_EQ(a.Handle(), nullptr);
 }
 
 TEST_F(Georef, CoefficientAccessor) {
@@ -391,6 +396,12 @@ TEST_F(Georef, CoefficientAccessor) {
     ASSERT_NE(h, nullptr);
     double cx[10], cy[10];
     ASSERT_EQ(RefGetCoefficients(h, cx, cy), 6);
+    EXPECT_STREQ(RefTermName(RefSecondOrder, 3), "x^2");
+    EXPECT_STREQ(RefTermName(RefSecondOrder, 6), "");
+    EXPECT_STREQ(RefTermName(RefFirstOrder, 3), "x*y");
+    EXPECT_STREQ(RefTermName(RefThirdOrder, 9), "y^3");
+    EXPECT_STREQ(RefTermName(RefHelmert, 2), "y");
+    EXPECT_STREQ(RefTermName(RefThinPlateSpline, 0), "");
     EXPECT_NEAR(cx[0], 300000, 1e-6);
     EXPECT_NEAR(cx[1], 2, 1e-9);
     EXPECT_NEAR(cy[2], -2, 1e-9);

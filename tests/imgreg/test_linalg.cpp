@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "scratch.h"
 #include "frame/report.h"
 #include "imgreg/util.h"
 
@@ -24,14 +25,12 @@ std::string ReadFile(const std::string& path) {
 
 // Runs body with the debug log on into a fresh file and returns what it wrote.
 template <class F> std::string Logged(F body) {
-    std::string path = ::testing::TempDir() + "qv_verify.log";
-    std::remove(path.c_str());
+    ScratchDir scratch;
+    const std::string path = scratch.File("verify.log");
     DebugLogSetup(1, path.c_str());
     body();
     DebugLogSetup(0, nullptr);
-    std::string text = ReadFile(path);
-    std::remove(path.c_str());
-    return text;
+    return ReadFile(path);
 }
 
 RMatrix FromRows(int r, int c, std::initializer_list<double> v) {

@@ -58,4 +58,12 @@ if(NM)
     message(FATAL_ERROR "libqvproj does not export its public interface")
   endif()
 endif()
+# The installed tool starts on its own: its RPATH finds the installed libraries.
+if(WITH_CLI)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH ${prefix}/${BIN_DIR}/qvproj --version
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(rc OR NOT out MATCHES "^qvproj ")
+    message(FATAL_ERROR "the installed qvproj does not start: ${out}${err}")
+  endif()
+endif()
 message(STATUS "packaging ok")

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "scratch.h"
 #include "frame/report.h"
 #include "qvlibw/qvlibw.h"
 #include "qvproj/proj.h"
@@ -45,13 +46,13 @@ protected:
     void TearDown() override {
         QVSetCallerInstancePtr(nullptr);
         QVProj::DebugLogSetup(0, nullptr);
-        if (!logPath.empty()) std::remove(logPath.c_str());
     }
     void StartLog() {
-        logPath = ::testing::TempDir() + "qvproj_engine_test.log";
+        logPath = scratch.File("engine.log");
         std::remove(logPath.c_str());
         QVProj::DebugLogSetup(1, logPath.c_str());
     }
+    ScratchDir scratch;
     // The log so far with CR LF turned back into LF.
     std::string Log() const {
         std::ifstream f(logPath, std::ios::binary);

@@ -29,14 +29,6 @@ TEST(ProjTypes, NamesAndMasks) {
         EXPECT_EQ(ProjGetProjectionInfo(static_cast<ProjType>(t), nullptr) & 3u, 3u) << t;
 }
 
-TEST(ProjRecord, WholeCopyKeepsTail) {
-    PROJDATA a{};
-    a.bWrapLon = 7;
-    for (int i = 0; i < 255; ++i) a.Reserved[i] = static_cast<uint8_t>(i);
-    PROJDATA b = a;
-    EXPECT_EQ(std::memcmp(&a, &b, sizeof a), 0);
-}
-
 TEST(Ellipsoids, Catalogue) {
     char name[64];
     double a = -1, f = -1;

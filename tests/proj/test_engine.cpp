@@ -419,21 +419,25 @@ TEST_F(Engine, RandomRecordsNeverCrash) {
         unsigned char* bytes = reinterpret_cast<unsigned char*>(&d);
         for (size_t i = 0; i < sizeof d; ++i) bytes[i] = static_cast<unsigned char>(rng());
         if (round % 3 != 0) {
-            // Mostly valid records of every type, any fields (the flags keep
-            // their random bytes).
+            // Mostly valid records of any type (or 999), any fields.
             const int type = static_cast<int>(rng() % (kNumProjTypes + 1));
             d.Type = static_cast<ProjType>(type == kNumProjTypes ? PT_UNDEFINED : type);
             d.Scale = std::fabs(small(rng)) * 3;
             d.K0 = std::fabs(small(rng));
             d.xOrg = small(rng) * 1e6;
             d.yOrg = small(rng) * 1e6;
-            d.Lat0 = angle(rng) / 4.5;
-            d.Lon0 = angle(rng);
-            d.Lat1 = angle(rng) / 4.5;
-            d.Lat2 = angle(rng) / 4.5;
-            d.Lon1 = angle(rng);
-            d.Lon2 = angle(rng);
-            d.Alpha = rng() % 8 == 0 ? 0.0 : angle(rng);
+            // Now and then the degenerate angles the modules guard against.
+            const double edges[] = {0, 90, -90, 180, 270};
+            auto angleOrEdge = [&](double scale) {
+                return rng() % 4 == 0 ? edges[rng() % 5] : angle(rng) / scale;
+            };
+            d.Lat0 = angleOrEdge(4.5);
+            d.Lon0 = angleOrEdge(1);
+            d.Lat1 = angleOrEdge(4.5);
+            d.Lat2 = angleOrEdge(4.5);
+            d.Lon1 = angleOrEdge(1);
+            d.Lon2 = angleOrEdge(1);
+            d.Alpha = rng() % 8 == 0 ? 0.0 : angleOrEdge(1);
             d.Zone = static_cast<StateZoneType>(rng() % 150);
             d.Ellipsoid = static_cast<EllipsoidType>(rng() % 51);
             d.MajorRadius = 6e6 * std::fabs(small(rng));

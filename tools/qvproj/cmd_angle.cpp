@@ -1,6 +1,7 @@
 // qvproj angle: degree-minute-second text to decimal degrees and back.
 #include <cstdio>
 #include <iostream>
+#include <memory>
 
 #include "cli.h"
 #include "qvproj/qvproj.h"
@@ -9,7 +10,7 @@ using namespace QVProj;
 
 namespace {
 
-struct {
+struct Options {
     std::vector<std::string> values;
     bool toText = false;
     std::string layout = "dms";
@@ -23,22 +24,23 @@ struct {
     std::string marks = "d'\"";
     char degreeMark = 'd';
     bool json = false;
-} g;
+};
 
-std::string Format(double degrees) {
+// The text of an angle, or empty when these options cannot write it.
+std::string Format(const Options& g, double degrees) {
     int flags = g.decimals & DLL_DECIMALS_MASK;
     if (g.layout == "dd")
         flags |= DLL_DECIMAL_DEGREES;
     else if (g.layout == "dm")
         flags |= DLL_DEGREES_MINUTES;
     else if (g.layout != "dms")
-        qvcli::Fail("invalid --layout '" + g.layout + "' (dd, dm or dms)");
+        qvcli::Usage("--layout: want dd, dm or dms, not " + qvcli::Quote(g.layout));
     if (g.hemisphere == "lat")
         flags |= DLL_HEMISPHERE | DLL_LATITUDE;
     else if (g.hemisphere == "lon")
         flags |= DLL_HEMISPHERE;
     else if (!g.hemisphere.empty())
-        qvcli::Fail("invalid --hemisphere '" + g.hemisphere + "' (lat or lon)");
+        qvcli::Usage("--hemisphere: want lat or lon, not " + qvcli::Quote(g.hemisphere));
     if (g.minus && g.hemisphere.empty()) flags |= DLL_MINUS;
     if (g.plus) flags |= DLL_PLUS;
     if (g.blankSign) flags |= DLL_BLANK_SIGN;
@@ -46,61 +48,69 @@ std::string Format(double degrees) {
     if (g.zeroPad) flags |= DLL_ZERO_PAD;
     std::string marks = g.marks + std::string(3, '\0');
     char buffer[DEGREES_TO_LATLON_BUFSIZE];
-    if (!DegreesToLatLon(buffer, degrees, flags, marks[0], marks[1], marks[2]))
-        qvcli::Fail("cannot write " + std::to_string(degrees) + " with these options");
+    if (!DegreesToLatLon(buffer, degrees, flags, marks[0], marks[1], marks[2])) return "";
     return buffer;
 }
 
-void Run() {
+// Every angle gives one output line; one that cannot be read or written
+// prints "*", is named on stderr, and the run ends with exit status 1.
+void Run(Options& g) {
+    if (g.plus && g.blankSign) qvcli::Usage("--plus and --blank-sign exclude each other");
     if (g.values.empty()) {
         // No arguments: one angle per line on stdin.
-        std::string line;
-        while (std::getline(std::cin, line)) {
-            auto b = line.find_first_not_of(" \t\r");
-            if (b == std::string::npos || line[b] == '#') continue;
-            auto e = line.find_last_not_of(" \t\r");
+        qvcli::ForEachLine("-", [&](std::string& line, long) {
+            auto b = line.find_first_not_of(" \t");
+            if (b == std::string::npos || line[b] == '#') return;
+            auto e = line.find_last_not_of(" \t");
             g.values.push_back(line.substr(b, e - b + 1));
-        }
+        });
     }
-    if (g.values.empty()) qvcli::Fail("give at least one angle");
-    if (g.decimals < 0 || g.decimals > 15) qvcli::Fail("--decimals must be 0 to 15");
+    if (g.values.empty()) qvcli::Usage("give at least one angle");
     if (g.json) std::cout << "[";
     bool first = true;
+    int bad = 0;
     for (const std::string& v : g.values) {
         std::string out;
         double degrees = 0;
-        if (g.toText) {
-            if (!qvcli::ParseDouble(v, degrees)) qvcli::Fail("invalid degrees '" + v + "'");
-            out = Format(degrees);
-        } else {
-            if (!LatLonToDegrees(v.c_str(), &degrees, g.degreeMark))
-                qvcli::Fail("cannot read angle '" + v + "'");
-            char buf[64];
-            std::snprintf(buf, sizeof buf, "%.10g", degrees);
-            out = buf;
+        if (g.toText && qvcli::ParseDouble(v, degrees)) {
+            out = Format(g, degrees);
+        } else if (!g.toText && LatLonToDegrees(v.c_str(), &degrees, g.degreeMark)) {
+            out = qvcli::ShortNumber(degrees);
+        }
+        if (out.empty()) {
+            std::cout.flush();
+            std::cerr << "qvproj: cannot " << (g.toText ? "write " : "read angle ")
+                      << qvcli::Quote(v) << "\n";
+            ++bad;
         }
         if (g.json)
             std::cout << (first ? "" : ",") << "\n  {\"input\": " << qvcli::JsonString(v)
-                      << ", \"degrees\": " << qvcli::JsonNumber(degrees)
-                      << ", \"text\": " << qvcli::JsonString(g.toText ? out : v) << "}";
+                      << ", \"degrees\": " << (out.empty() ? "null" : qvcli::JsonNumber(degrees))
+                      << ", \"text\": "
+                      << (out.empty() ? "null" : qvcli::JsonString(g.toText ? out : v)) << "}";
         else
-            std::cout << out << "\n";
+            std::cout << (out.empty() ? "*" : out) << "\n";
         first = false;
     }
     if (g.json) std::cout << "\n]\n";
+    if (bad)
+        qvcli::Fail(std::to_string(bad) + " of " + std::to_string(g.values.size()) +
+                    " angles could not be converted");
 }
 
 qvcli::Registrar reg(30, [](CLI::App& app) {
+    auto o = std::make_shared<Options>();
+    Options& g = *o;
     auto* cmd = app.add_subcommand(
         "angle", "Read degree-minute-second texts as decimal degrees, or (--to-text) write "
                  "decimal degrees as text");
     cmd->add_option("angles", g.values,
-                    "Angles: texts such as 85d50'W or 30D30, or degrees (none: read stdin; put -- "
-                    "before negative values)")
+                    "Angles: texts such as 85d50'W or 30D30, or degrees (none: read stdin)")
         ->allow_extra_args();
     cmd->add_flag("-t,--to-text", g.toText, "Write degrees as text");
     cmd->add_option("--layout", g.layout, "Text layout: dd, dm or dms (default dms)");
-    cmd->add_option("--decimals", g.decimals, "Decimals of the last field, 0 to 15 (default 2)");
+    qvcli::AddIntOption(cmd, "--decimals", g.decimals, 0, 15,
+                        "Decimals of the last field, 0 to 15 (default 2)");
     cmd->add_flag("!--no-minus", g.minus, "Do not write '-' before negative values");
     cmd->add_flag("--plus", g.plus, "Write '+' before values that are not negative");
     cmd->add_flag("--blank-sign", g.blankSign, "Write a blank before values that are not negative");
@@ -112,7 +122,7 @@ qvcli::Registrar reg(30, [](CLI::App& app) {
     cmd->add_option("--degree-mark", g.degreeMark,
                     "Extra degree mark accepted when reading (besides d)");
     cmd->add_flag("--json", g.json, "Write JSON");
-    cmd->callback(Run);
+    cmd->callback([o] { Run(*o); });
 });
 
 } // namespace

@@ -2,12 +2,13 @@
 // and prints the pieces the preclipper delivers, so its behaviour can be
 // seen from a terminal.
 #include <cstdio>
-#include <fstream>
+#include <memory>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli.h"
+#include "guard.h"
 #include "points.h"
 #include "projopts.h"
 #include "qvproj/qvproj.h"
@@ -16,13 +17,13 @@ using namespace QVProj;
 
 namespace {
 
-struct {
+struct Options {
     qvcli::ProjectionOptions projection;
     bool polygon = false;
     bool json = false;
     int precision = 6;
     std::vector<std::string> files;
-} g;
+};
 
 // What the preclipper hands back, in delivery order.
 struct Piece {
@@ -47,43 +48,38 @@ bool OnArea(unsigned long, int nParts, const int* counts, const PROJPOINT* p) {
 }
 
 // Parts of the input: points one per line, parts separated by blank lines.
-std::vector<std::vector<PROJPOINT>> ReadParts() {
+// The preclipper needs every point, so a line that cannot be read ends the run.
+std::vector<std::vector<PROJPOINT>> ReadParts(const std::vector<std::string>& files) {
     std::vector<std::vector<PROJPOINT>> parts(1);
-    auto read = [&](std::istream& in, const std::string& name) {
-        std::string line;
-        long number = 0;
-        while (std::getline(in, line)) {
-            ++number;
-            if (!line.empty() && line.back() == '\r') line.pop_back();
+    const std::vector<std::string> inputs = files.empty() ? std::vector<std::string>{"-"} : files;
+    for (const std::string& f : inputs) {
+        const std::string where = f == "-" ? "line " : f + ":";
+        qvcli::ForEachLine(f, [&](std::string& line, long number) {
             size_t first = line.find_first_not_of(" \t");
             if (first == std::string::npos) {
                 if (!parts.back().empty()) parts.emplace_back();
-                continue;
+                return;
             }
-            if (line[first] == '#') continue;
+            if (line[first] == '#') return;
             PROJPOINT p{};
-            std::string rest;
-            if (!qvcli::ParsePointLine(line, true, p, rest))
-                qvcli::Fail((name.empty() ? "" : name + ":") + "line " + std::to_string(number) +
-                            ": cannot read a point from '" + line + "'");
+            std::string rest, why;
+            if (qvcli::ParsePointLine(line, qvcli::Coordinates::kGeographic, p, rest, why) &&
+                p.x == UNPLOTTABLE)
+                why = "a line or polygon has no unplottable points";
+            else if (why.empty() && qvcli::CheckGeographic(p) != qvcli::GeoCheck::kOk)
+                why = "longitude or latitude out of range (-360 to 360, -90 to 90)";
+            if (!why.empty())
+                qvcli::Fail(where + std::to_string(number) + ": " + why + ": " +
+                            qvcli::Quote(line));
             parts.back().push_back(p);
-        }
-    };
-    if (g.files.empty()) {
-        read(std::cin, "");
-    } else {
-        for (const std::string& f : g.files) {
-            std::ifstream in(f);
-            if (!in) qvcli::Fail("cannot open '" + f + "'");
-            read(in, f);
-        }
+        });
     }
     if (parts.back().empty()) parts.pop_back();
     if (parts.empty()) qvcli::Fail("no points to clip");
     return parts;
 }
 
-void PrintText() {
+void PrintText(int precision) {
     int line = 0, area = 0;
     bool firstPiece = true;
     for (const Piece& piece : g_pieces) {
@@ -98,7 +94,7 @@ void PrintText() {
         for (size_t part = 0; part < piece.counts.size(); ++part) {
             if (part > 0) std::cout << "\n";
             for (int i = 0; i < piece.counts[part]; ++i, ++k) {
-                qvcli::WritePoint(std::cout, piece.points[k], g.precision);
+                qvcli::WritePoint(std::cout, piece.points[k], precision);
                 std::cout << "\n";
             }
         }
@@ -125,14 +121,17 @@ void PrintJson() {
     std::cout << (g_pieces.empty() ? "]\n" : "\n]\n");
 }
 
-void Run() {
-    PROJDATA d = qvcli::BuildProjection(g.projection);
-    CProjector projector(&d);
-    if (projector.Handle() == nullptr) qvcli::Fail("cannot create the projection");
-    std::vector<std::vector<PROJPOINT>> parts = ReadParts();
+void Run(const Options& o) {
+    PROJDATA d = qvcli::BuildProjection(o.projection);
+    if (qvcli::Describe(o.projection, d, o.json)) return;
+    if (d.Type == PT_LATLONG)
+        qvcli::Usage("Unprojected Lat/Long shows the whole globe: there is no edge to clip at");
+    std::unique_ptr<CProjector> owner = qvcli::OpenProjection(d);
+    const CProjector& projector = *owner;
+    std::vector<std::vector<PROJPOINT>> parts = ReadParts(o.files);
     g_pieces.clear();
     bool ok = true;
-    if (g.polygon) {
+    if (o.polygon) {
         std::vector<int> counts;
         std::vector<PROJPOINT> all;
         for (const auto& part : parts) {
@@ -146,28 +145,26 @@ void Run() {
             ok = ok &&
                  projector.LLPreclipPolyline(0, static_cast<int>(part.size()), part.data(), OnLine);
     }
-    if (!ok)
-        qvcli::Fail("cannot clip: lines need 2 points and polygon rings 3, within -360 to 360 "
-                    "longitude and -90 to 90 latitude");
-    if (g.json)
+    if (!ok) qvcli::Fail("cannot clip: lines need 2 points and polygon rings 3");
+    if (o.json)
         PrintJson();
     else
-        PrintText();
+        PrintText(o.precision);
 }
 
 qvcli::Registrar reg(45, [](CLI::App& app) {
+    auto o = std::make_shared<Options>();
     auto* cmd = app.add_subcommand(
         "clip", "Cut lat/long lines (or, with --polygon, the rings of one polygon) at the edge of "
                 "a projection and print the visible pieces; parts are separated by blank lines");
-    cmd->add_option("files", g.files, "Input files (none: standard input)");
-    qvcli::AddProjectionOptions(cmd, g.projection);
-    cmd->add_flag("--polygon", g.polygon,
+    cmd->add_option("files", o->files, "Input files (none or -: standard input)");
+    qvcli::AddProjectionOptions(cmd, o->projection);
+    cmd->add_flag("--polygon", o->polygon,
                   "The parts are the rings of one polygon: print the visible areas, then the "
                   "outlines without the map edge");
-    cmd->add_option("--precision", g.precision, "Decimals written (default 6)")
-        ->check(CLI::Range(0, 17));
-    cmd->add_flag("--json", g.json, "Write JSON");
-    cmd->callback(Run);
+    qvcli::AddPrecisionOption(cmd, o->precision, "Decimals written, 0 to 15 (default 6)");
+    cmd->add_flag("--json", o->json, "Write JSON");
+    cmd->callback([o] { Run(*o); });
 });
 
 } // namespace

@@ -1,28 +1,29 @@
 // qvproj georef: fits a georeference to control points (or takes known
 // affine coefficients), reports coefficients and residuals, and maps points.
-#include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli.h"
+#include "points.h"
 #include "qvproj/qvproj.h"
 
 using namespace QVProj;
 
 namespace {
 
-struct {
+struct Options {
     std::string method;
     std::string controls;
     std::string coefficients;
     bool transform = false;
     bool json = false;
-} g;
+    int precision = 6;
+};
 
 // Short names beside the display names and the numbers.
 struct Alias {
@@ -44,39 +45,34 @@ constexpr Alias kAliases[] = {
     {"rational", RefRationalQuadraticSpline},
     {"idw", RefInverseDistanceSquared},
 };
-// Fewest control points per method 0 to 11 (the splines through the image
-// registration, which needs 4).
-constexpr int kNeeded[] = {2, 3, 4, 6, 10, 0, 4, 4, 4, 4, 4, 4};
-
-std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
 
 TransformMethod ParseMethod(const std::string& text) {
     int number = 0;
     if (qvcli::ParseInt(text, number)) {
-        if (number < 0 || number > 11)
-            qvcli::Fail("method " + text + " is outside 0 to 11 (see qvproj georef --help)");
+        if (RefMethodName(static_cast<TransformMethod>(number))[0] == '\0')
+            qvcli::Usage("--method " + text + " is outside 0 to 11 (see qvproj georef --help)");
         return static_cast<TransformMethod>(number);
     }
-    std::string want = Lower(text);
+    const std::string want = qvcli::NameKey(text);
     for (const Alias& a : kAliases)
         if (want == a.name) return a.method;
-    for (int m = 0; m <= 11; ++m)
-        if (want == Lower(RefMethodName(static_cast<TransformMethod>(m))))
+    for (int m = 0; RefMethodName(static_cast<TransformMethod>(m))[0] != '\0'; ++m)
+        if (want == qvcli::NameKey(RefMethodName(static_cast<TransformMethod>(m))))
             return static_cast<TransformMethod>(m);
-    qvcli::Fail(
-        "unknown method '" + text +
-        "' (a number 0 to 11, a name such as \"Thin Plate Spline\", or helmert, affine, bilinear, "
+    qvcli::Usage(
+        "--method: unknown method " + qvcli::Quote(text) +
+        " (a number 0 to 11, a name such as \"Thin Plate Spline\", or helmert, affine, bilinear, "
         "second, third, coefficients, tps, cubic, marcov, exponential, rational, idw)");
 }
 
-// Numbers of one text line, '#' starting a comment. False when a field is
+// The numbers of a text, blanks or commas between; false when a field is
 // not a number.
-bool SplitNumbers(const std::string& line, std::vector<double>& out) {
+bool SplitNumbers(const std::string& text, std::vector<double>& out) {
     out.clear();
-    std::istringstream ss(line.substr(0, line.find('#')));
+    std::string t = text;
+    for (char& c : t)
+        if (c == ',') c = ' ';
+    std::istringstream ss(t);
     std::string field;
     while (ss >> field) {
         double v = 0;
@@ -86,33 +82,96 @@ bool SplitNumbers(const std::string& line, std::vector<double>& out) {
     return true;
 }
 
-struct Pair {
-    GEOREFPOINT src, dst;
+struct Controls {
+    std::vector<GEOREFPOINT> src, dst;
 };
 
-std::vector<Pair> ReadControls(const std::string& path) {
-    std::ifstream f(path);
-    if (!f) qvcli::Fail("cannot open control point file '" + path + "'");
-    std::vector<Pair> pairs;
-    std::string line;
+Controls ReadControls(const std::string& path) {
+    qvcli::CheckInputFile(path, "control point file");
+    Controls c;
     std::vector<double> v;
-    for (int n = 1; std::getline(f, line); ++n) {
-        if (!SplitNumbers(line, v) || (!v.empty() && v.size() != 4))
+    qvcli::ForEachLine(path, [&](std::string& line, long n) {
+        if (!SplitNumbers(line.substr(0, line.find('#')), v) || (!v.empty() && v.size() != 4))
             qvcli::Fail(path + ":" + std::to_string(n) +
-                        ": expected four numbers: srcx srcy dstx dsty");
-        if (v.empty()) continue;
-        for (double d : v)
-            if (!std::isfinite(d))
-                qvcli::Fail(path + ":" + std::to_string(n) + ": coordinates must be finite");
-        pairs.push_back({{v[0], v[1]}, {v[2], v[3]}});
-    }
-    return pairs;
+                        ": expected four numbers: srcx srcy dstx dsty: " + qvcli::Quote(line));
+        if (v.empty()) return;
+        c.src.push_back({v[0], v[1]});
+        c.dst.push_back({v[2], v[3]});
+    });
+    return c;
 }
 
-const char* kTermNames[2][10] = {
-    {"1", "x", "y", "x^2", "x*y", "y^2", "x^3", "x^2*y", "x*y^2", "y^3"},
-    {"1", "x", "y", "x*y", "", "", "", "", "", ""},
+// The record the options describe; its control arrays point into `c`.
+GEOREF BuildRecord(const Options& o, TransformMethod method, Controls& c) {
+    GEOREF ref{};
+    ref.Method = method;
+    if (!o.coefficients.empty()) {
+        std::vector<double> k;
+        if (!SplitNumbers(o.coefficients, k) || k.size() != 6)
+            qvcli::Usage("--coefficients wants six numbers A,B,C,D,E,F");
+        ref.A = k[0], ref.B = k[1], ref.C = k[2], ref.D = k[3], ref.E = k[4], ref.F = k[5];
+    }
+    if (!o.controls.empty()) c = ReadControls(o.controls);
+    const int n = static_cast<int>(c.src.size());
+    if (n < RefMinControls(method))
+        qvcli::Fail(std::string(RefMethodName(method)) + " needs at least " +
+                    std::to_string(RefMinControls(method)) + " control points, " +
+                    qvcli::Quote(o.controls) + " has " + std::to_string(n));
+    if (method != RefCoefficients && n > 0) {
+        ref.NumControls = n;
+        ref.pSrcControls = c.src.data();
+        ref.pDstControls = c.dst.data();
+    }
+    return ref;
+}
+
+struct Report {
+    TransformMethod method;
+    int controls = 0;
+    int terms = 0;
+    double cx[10] = {}, cy[10] = {};
+    std::vector<GEOREFPOINT> fitted;
+    std::vector<double> errors;
+    double mean = 0;
+    std::string note;
 };
+
+// True when the controls turn the plane over (pixel rows run downwards while
+// northings run upwards): the affine fit of them has a negative determinant.
+bool Mirrored(const GEOREF& ref) {
+    if (ref.NumControls < RefMinControls(RefAffine)) return false;
+    GEOREF affine = ref;
+    affine.Method = RefAffine;
+    CGeorefTransform fit(&affine);
+    double cx[10], cy[10];
+    return fit.IsCreated() && RefGetCoefficients(fit.Handle(), cx, cy) == 3 &&
+           cx[1] * cy[2] - cx[2] * cy[1] < 0;
+}
+
+Report Evaluate(const CGeorefTransform& fit, const GEOREF& ref, const Controls& c) {
+    Report r;
+    r.method = ref.Method;
+    r.controls = static_cast<int>(c.src.size());
+    r.terms = RefGetCoefficients(fit.Handle(), r.cx, r.cy);
+    if (r.controls == 0) return r;
+    r.fitted = c.src;
+    fit.Forward(r.fitted.data(), r.controls);
+    r.errors.resize(c.src.size());
+    if (ref.Method != RefCoefficients) {
+        fit.ComputeError(&r.mean, r.errors.data());
+    } else {
+        // Known coefficients have no fit to measure; the controls given
+        // beside them are still worth a comparison.
+        double sum = 0;
+        for (size_t i = 0; i < c.src.size(); ++i)
+            sum += r.errors[i] = std::hypot(c.dst[i].x - r.fitted[i].x, c.dst[i].y - r.fitted[i].y);
+        r.mean = sum / r.controls;
+    }
+    if (ref.Method == RefHelmert && Mirrored(ref))
+        r.note = "the control points are mirrored (pixel rows run downwards?): a Helmert "
+                 "similarity cannot reflect them; the affine method can (--method affine)";
+    return r;
+}
 
 std::string Num(double v) {
     char buf[40];
@@ -120,183 +179,154 @@ std::string Num(double v) {
     return buf;
 }
 
-void Run() {
-    const bool haveCoeff = !g.coefficients.empty();
-    if (g.method.empty() && !haveCoeff) qvcli::Fail("give --method NAME|NUMBER (see --help)");
-    const TransformMethod method = g.method.empty() ? RefCoefficients : ParseMethod(g.method);
-    if (haveCoeff && method != RefCoefficients)
-        qvcli::Fail("--coefficients goes with method 5 (coefficients) only");
-    if (method == RefCoefficients && !haveCoeff)
-        qvcli::Fail("method 5 takes --coefficients A,B,C,D,E,F");
-    if (method != RefCoefficients && g.controls.empty())
-        qvcli::Fail("give --controls FILE with lines: srcx srcy dstx dsty");
+std::string JsonPoint(const GEOREFPOINT& p) {
+    return "[" + qvcli::JsonNumber(p.x) + ", " + qvcli::JsonNumber(p.y) + "]";
+}
 
-    GEOREF ref{};
-    ref.Method = method;
-    if (haveCoeff) {
-        std::vector<double> c;
-        std::string text = g.coefficients;
-        for (char& ch : text)
-            if (ch == ',') ch = ' ';
-        if (!SplitNumbers(text, c) || c.size() != 6)
-            qvcli::Fail("--coefficients wants six numbers A,B,C,D,E,F");
-        ref.A = c[0], ref.B = c[1], ref.C = c[2], ref.D = c[3], ref.E = c[4], ref.F = c[5];
+void PrintJson(const Report& r, const Controls& c, const std::string* points) {
+    std::ostringstream o;
+    o << "{\"method\": " << r.method << ", \"name\": " << qvcli::JsonString(RefMethodName(r.method))
+      << ", \"controls\": " << r.controls;
+    if (r.method == RefHelmert)
+        o << ", \"helmert\": {\"a\": " << qvcli::JsonNumber(r.cx[1])
+          << ", \"b\": " << qvcli::JsonNumber(r.cy[1]) << ", \"c\": " << qvcli::JsonNumber(r.cx[0])
+          << ", \"d\": " << qvcli::JsonNumber(r.cy[0]) << "}";
+    if (r.terms > 0) {
+        std::string names, xs, ys;
+        for (int j = 0; j < r.terms; ++j) {
+            names += (j ? ", " : "") + qvcli::JsonString(RefTermName(r.method, j));
+            xs += (j ? ", " : "") + qvcli::JsonNumber(r.cx[j]);
+            ys += (j ? ", " : "") + qvcli::JsonNumber(r.cy[j]);
+        }
+        o << ", \"terms\": [" << names << "], \"x_coefficients\": [" << xs
+          << "], \"y_coefficients\": [" << ys << "]";
     }
-    std::vector<Pair> pairs;
-    if (!g.controls.empty()) pairs = ReadControls(g.controls);
-    const int n = static_cast<int>(pairs.size());
-    if (method != RefCoefficients && n < kNeeded[method])
-        qvcli::Fail(std::string(RefMethodName(method)) + " needs at least " +
-                    std::to_string(kNeeded[method]) + " control points, " + g.controls + " has " +
-                    std::to_string(n));
-    std::vector<GEOREFPOINT> src, dst;
-    for (const Pair& p : pairs) src.push_back(p.src), dst.push_back(p.dst);
-    if (method != RefCoefficients && n > 0) {
-        ref.NumControls = n;
-        ref.pSrcControls = src.data();
-        ref.pDstControls = dst.data();
+    if (!r.errors.empty()) {
+        o << ", \"residuals\": [";
+        for (size_t i = 0; i < r.errors.size(); ++i)
+            o << (i ? ", " : "") << "{\"src\": " << JsonPoint(c.src[i])
+              << ", \"dst\": " << JsonPoint(c.dst[i]) << ", \"fitted\": " << JsonPoint(r.fitted[i])
+              << ", \"error\": " << qvcli::JsonNumber(r.errors[i]) << "}";
+        o << "], \"mean_error\": " << qvcli::JsonNumber(r.mean);
     }
+    if (!r.note.empty()) o << ", \"note\": " << qvcli::JsonString(r.note);
+    if (points) o << ", \"points\": [" << *points << "]";
+    std::cout << o.str() << "}\n";
+}
 
-    CGeorefTransform fit(&ref);
-    if (!fit.IsCreated())
-        qvcli::Fail("cannot fit " + std::string(RefMethodName(method)) + " to the " +
-                    std::to_string(n) +
-                    " control points (collinear or coincident points, or a spline that would "
-                    "have to fall back to a simpler model)");
-
-    // Coefficients, when the method has them.
-    GEOREF info{};
-    fit.GetInfo(&info);
-    double cx[10] = {}, cy[10] = {};
-    std::vector<double> mapped(static_cast<std::size_t>(2 * n));
-    std::vector<double> errors(static_cast<std::size_t>(n));
-    double mean = 0;
-    bool haveErrors = false;
-    if (n > 0) {
-        std::vector<GEOREFPOINT> work = src;
-        fit.Forward(work.data(), n);
-        for (int i = 0; i < n; ++i) mapped[2 * i] = work[i].x, mapped[2 * i + 1] = work[i].y;
-        if (method != RefCoefficients) {
-            haveErrors = fit.ComputeError(&mean, errors.data());
-        } else {
-            // Known coefficients have no fit to measure; the controls given
-            // beside them are still worth a comparison.
-            double sum = 0;
-            for (int i = 0; i < n; ++i) {
-                errors[i] = std::hypot(dst[i].x - work[i].x, dst[i].y - work[i].y);
-                sum += errors[i];
-            }
-            mean = sum / n;
-            haveErrors = true;
-        }
-    }
-    // The coefficient accessor needs the handle; a second handle from the
-    // same record gives the same fit.
-    HGEOREF h = RefCreateSystem(&ref);
-    const int terms = RefGetCoefficients(h, cx, cy);
-    RefDeleteSystem(h);
-    const char* const* names = kTermNames[method == RefFirstOrder ? 1 : 0];
-
-    // Points from stdin.
-    std::vector<GEOREFPOINT> points;
-    if (g.transform) {
-        std::string line;
-        std::vector<double> v;
-        for (int ln = 1; std::getline(std::cin, line); ++ln) {
-            if (!SplitNumbers(line, v) || (!v.empty() && v.size() != 2))
-                qvcli::Fail("stdin line " + std::to_string(ln) + ": expected two numbers: x y");
-            if (v.empty()) continue;
-            points.push_back({v[0], v[1]});
-        }
-        if (!points.empty()) fit.Forward(points.data(), static_cast<int>(points.size()));
-    }
-
-    if (g.json) {
-        std::ostringstream o;
-        o << "{\"method\": " << method << ", \"name\": " << qvcli::JsonString(RefMethodName(method))
-          << ", \"controls\": " << n;
-        if (method == RefHelmert) {
-            o << ", \"helmert\": {\"a\": " << qvcli::JsonNumber(cx[1])
-              << ", \"b\": " << qvcli::JsonNumber(cy[1]) << ", \"c\": " << qvcli::JsonNumber(cx[0])
-              << ", \"d\": " << qvcli::JsonNumber(cy[0]) << "}";
-        }
-        if (terms > 0) {
-            o << ", \"terms\": [";
-            for (int j = 0; j < terms; ++j) o << (j ? ", " : "") << qvcli::JsonString(names[j]);
-            o << "], \"x_coefficients\": [";
-            for (int j = 0; j < terms; ++j) o << (j ? ", " : "") << qvcli::JsonNumber(cx[j]);
-            o << "], \"y_coefficients\": [";
-            for (int j = 0; j < terms; ++j) o << (j ? ", " : "") << qvcli::JsonNumber(cy[j]);
-            o << "]";
-        }
-        if (haveErrors) {
-            o << ", \"residuals\": [";
-            for (int i = 0; i < n; ++i) {
-                o << (i ? ", " : "") << "{\"src\": [" << qvcli::JsonNumber(src[i].x) << ", "
-                  << qvcli::JsonNumber(src[i].y) << "], \"dst\": [" << qvcli::JsonNumber(dst[i].x)
-                  << ", " << qvcli::JsonNumber(dst[i].y) << "], \"fitted\": ["
-                  << qvcli::JsonNumber(mapped[2 * i]) << ", "
-                  << qvcli::JsonNumber(mapped[2 * i + 1])
-                  << "], \"error\": " << qvcli::JsonNumber(errors[i]) << "}";
-            }
-            o << "], \"mean_error\": " << qvcli::JsonNumber(mean);
-        }
-        if (g.transform) {
-            o << ", \"points\": [";
-            for (std::size_t i = 0; i < points.size(); ++i)
-                o << (i ? ", " : "") << "[" << qvcli::JsonNumber(points[i].x) << ", "
-                  << qvcli::JsonNumber(points[i].y) << "]";
-            o << "]";
-        }
-        o << "}\n";
-        std::cout << o.str();
-        return;
-    }
-
-    // With --transform the points own stdout and the report goes to stderr.
-    std::FILE* rep = g.transform ? stderr : stdout;
-    std::fprintf(rep, "method      %d  %s\ncontrols    %d\n", static_cast<int>(method),
-                 RefMethodName(method), n);
-    if (method == RefHelmert)
-        std::fprintf(rep,
+void PrintText(const Report& r, const Controls& c, std::FILE* out) {
+    std::fprintf(out, "method      %d  %s\ncontrols    %d\n", static_cast<int>(r.method),
+                 RefMethodName(r.method), r.controls);
+    if (r.method == RefHelmert)
+        std::fprintf(out,
                      "helmert     x' = a x - b y + c,  y' = b x + a y + d\n"
                      "            a = %.15g  b = %.15g\n            c = %.15g  d = %.15g\n",
-                     cx[1], cy[1], cx[0], cy[0]);
-    if (terms > 0) {
-        std::fprintf(rep, "%-10s %24s %24s\n", "term", "x'", "y'");
-        for (int j = 0; j < terms; ++j)
-            std::fprintf(rep, "%-10s %24.15g %24.15g\n", names[j], cx[j], cy[j]);
-    } else if (method != RefCoefficients) {
-        std::fprintf(rep, "(an interpolating model: no coefficients to show)\n");
+                     r.cx[1], r.cy[1], r.cx[0], r.cy[0]);
+    if (r.terms > 0) {
+        std::fprintf(out, "%-10s %24s %24s\n", "term", "x'", "y'");
+        for (int j = 0; j < r.terms; ++j)
+            std::fprintf(out, "%-10s %24.15g %24.15g\n", RefTermName(r.method, j), r.cx[j],
+                         r.cy[j]);
+    } else {
+        std::fprintf(out, "(an interpolating model: no coefficients to show)\n");
     }
-    if (haveErrors) {
-        std::fprintf(rep, "%4s %12s %12s %16s %16s %16s %16s %12s\n", "#", "srcx", "srcy", "dstx",
+    if (!r.errors.empty()) {
+        std::fprintf(out, "%4s %12s %12s %16s %16s %16s %16s %12s\n", "#", "srcx", "srcy", "dstx",
                      "dsty", "fitted x", "fitted y", "residual");
-        for (int i = 0; i < n; ++i)
-            std::fprintf(rep, "%4d %12s %12s %16s %16s %16.6f %16.6f %12.6f\n", i,
-                         Num(src[i].x).c_str(), Num(src[i].y).c_str(), Num(dst[i].x).c_str(),
-                         Num(dst[i].y).c_str(), mapped[2 * i], mapped[2 * i + 1], errors[i]);
-        std::fprintf(rep, "mean residual %.6f\n", mean);
+        for (size_t i = 0; i < r.errors.size(); ++i)
+            std::fprintf(out, "%4zu %12s %12s %16s %16s %16.6f %16.6f %12.6f\n", i,
+                         Num(c.src[i].x).c_str(), Num(c.src[i].y).c_str(), Num(c.dst[i].x).c_str(),
+                         Num(c.dst[i].y).c_str(), r.fitted[i].x, r.fitted[i].y, r.errors[i]);
+        std::fprintf(out, "mean residual %.6f\n", r.mean);
     }
-    for (const GEOREFPOINT& p : points) std::printf("%.15g %.15g\n", p.x, p.y);
+    if (!r.note.empty()) std::fprintf(out, "note: %s\n", r.note.c_str());
+}
+
+// Maps "x y" lines from stdin as fwd does; with json the mapped points
+// (null for lines without one) are gathered instead of written.
+void Transform(const Options& o, const CGeorefTransform& fit, std::string* json) {
+    qvcli::PointStreamOptions options;
+    options.precision = o.precision;
+    std::vector<GEOREFPOINT> work;
+    std::ostringstream discard;
+    qvcli::StreamPoints(
+        {}, options,
+        [&](PROJPOINT* pts, int n) {
+            // Points that hold the marker ("*" in the input) stay as they are.
+            work.clear();
+            for (int i = 0; i < n; ++i)
+                if (pts[i].x != UNPLOTTABLE) work.push_back({pts[i].x, pts[i].y});
+            if (!work.empty() && !fit.Forward(work.data(), static_cast<int>(work.size())))
+                qvcli::Fail("the georeference could not map the points");
+            for (int i = 0, k = 0; i < n; ++i) {
+                if (pts[i].x != UNPLOTTABLE) pts[i] = {work[k].x, work[k].y}, ++k;
+                if (json)
+                    *json += (json->empty() ? "" : ", ") + (pts[i].x == UNPLOTTABLE
+                                                                ? std::string("null")
+                                                                : JsonPoint({pts[i].x, pts[i].y}));
+            }
+        },
+        json ? static_cast<std::ostream&>(discard) : std::cout);
+}
+
+void Run(const Options& o) {
+    const bool haveCoeff = !o.coefficients.empty();
+    if (o.method.empty() && !haveCoeff) qvcli::Usage("give --method NAME|NUMBER (see --help)");
+    const TransformMethod method = o.method.empty() ? RefCoefficients : ParseMethod(o.method);
+    if (haveCoeff && method != RefCoefficients)
+        qvcli::Usage("--coefficients goes with method 5 (coefficients) only");
+    if (method == RefCoefficients && !haveCoeff)
+        qvcli::Usage("method 5 takes --coefficients A,B,C,D,E,F");
+    if (method != RefCoefficients && o.controls.empty())
+        qvcli::Usage("give --controls FILE with lines: srcx srcy dstx dsty");
+
+    Controls c;
+    const GEOREF ref = BuildRecord(o, method, c);
+    const CGeorefTransform fit(&ref);
+    if (!fit.IsCreated())
+        qvcli::Fail("cannot fit " + std::string(RefMethodName(method)) + " to the " +
+                    std::to_string(c.src.size()) +
+                    " control points (collinear or coincident points, or a spline that would "
+                    "have to fall back to a simpler model)");
+    const Report report = Evaluate(fit, ref, c);
+    if (o.json) {
+        std::string points;
+        // The report waits for the points: a line that cannot be read ends
+        // the run after the JSON is written.
+        try {
+            if (o.transform) Transform(o, fit, &points);
+        } catch (const qvcli::Failure&) {
+            PrintJson(report, c, &points);
+            throw;
+        }
+        PrintJson(report, c, o.transform ? &points : nullptr);
+        return;
+    }
+    // With --transform the points own stdout and the report goes to stderr.
+    PrintText(report, c, o.transform ? stderr : stdout);
+    if (o.transform) Transform(o, fit, nullptr);
 }
 
 qvcli::Registrar reg(60, [](CLI::App& app) {
+    auto o = std::make_shared<Options>();
     auto* cmd = app.add_subcommand(
         "georef",
         "Fit a georeference to control points, show coefficients and residuals, map points");
-    cmd->add_option("--method,-m", g.method,
+    cmd->add_option("--method,-m", o->method,
                     "0 helmert, 1 affine, 2 bilinear, 3 second, 4 third, 5 coefficients, 6 tps, "
                     "7 cubic, 8 marcov, 9 exponential, 10 rational, 11 idw (number, short or "
                     "display name)");
-    cmd->add_option("--controls,-c", g.controls,
+    cmd->add_option("--controls,-c", o->controls,
                     "Control point file: 'srcx srcy dstx dsty' per line, # comments");
-    cmd->add_option("--coefficients", g.coefficients,
+    cmd->add_option("--coefficients", o->coefficients,
                     "Known affine coefficients A,B,C,D,E,F (method 5): x' = Ax+By+C, y' = Dx+Ey+F");
-    cmd->add_flag("--transform,-t", g.transform,
-                  "Map 'x y' lines from stdin to stdout (the report then goes to stderr)");
-    cmd->add_flag("--json", g.json, "Write the fit report (and mapped points) as JSON");
-    cmd->callback(Run);
+    cmd->add_flag("--transform,-t", o->transform,
+                  "Map 'x y' lines from stdin to stdout as fwd does (the report then goes to "
+                  "stderr)");
+    qvcli::AddPrecisionOption(cmd, o->precision,
+                              "Decimals of the mapped points, 0 to 15 (default 6)");
+    cmd->add_flag("--json", o->json, "Write the fit report (and mapped points) as JSON");
+    cmd->callback([o] { Run(*o); });
 });
 
 } // namespace

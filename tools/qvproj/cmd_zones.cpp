@@ -2,9 +2,14 @@
 // parameters of one zone.
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "cli.h"
+#include "names.h"
+#include "projopts.h"
+#include "projstring.h"
 #include "qvproj/qvproj.h"
 
 using namespace QVProj;
@@ -14,18 +19,19 @@ namespace {
 constexpr int kZones = 142;
 constexpr int kYears[2] = {1927, 1983};
 
-struct {
+struct Options {
     std::string zone;
+    int index = -1; // -1: none
     int year = 0;
     bool json = false;
-} g;
+};
 
 // The zone expanded for a year (ProjType 9 for 1927, 10 for 1983); false when
 // the zone does not exist that year.
-bool ExpandZone(int zone, int year, PROJDATA& d) {
+bool ExpandZone(StateZoneType zone, int year, PROJDATA& d) {
     d = PROJDATA{};
     d.Type = year == 1927 ? PT_STATEPLANE27 : PT_STATEPLANE83;
-    d.Zone = static_cast<StateZoneType>(zone);
+    d.Zone = zone;
     ProjGetStateZoneParams(&d);
     return d.Zone != SZ_NONE;
 }
@@ -45,25 +51,13 @@ const char* Short(ProjType t) {
     }
 }
 
-int FindZone(const std::string& text) {
-    int n = -1;
-    if (qvcli::ParseInt(text, n)) {
-        if (n < 0 || n >= kZones) qvcli::Fail("zone number " + text + " out of range (0 to 141)");
-        return n;
-    }
-    StateZoneType z = SZ_NONE;
-    if (!ProjGetStateZoneFromName(&z, text.c_str()))
-        qvcli::Fail("unknown zone '" + text + "' (a number 0 to 141 or a name; see qvproj zones)");
-    return z;
-}
-
-void List() {
+void List(const Options& g) {
     if (g.json)
         std::cout << "[";
     else if (g.year != 0)
-        std::printf("zone  code  name                                     %d\n", g.year);
+        std::printf("index code  name                                     %d\n", g.year);
     else
-        std::printf("zone  code  name                                     1927  1983\n");
+        std::printf("index code  name                                     1927  1983\n");
     bool first = true;
     for (int z = 0; z < kZones; ++z) {
         char name[128];
@@ -73,7 +67,8 @@ void List() {
         bool any = false;
         for (int i = 0; i < 2; ++i) {
             PROJDATA d;
-            if ((g.year == 0 || g.year == kYears[i]) && ExpandZone(z, kYears[i], d)) {
+            if ((g.year == 0 || g.year == kYears[i]) &&
+                ExpandZone(static_cast<StateZoneType>(z), kYears[i], d)) {
                 kind[i] = Short(d.Type);
                 any = true;
             }
@@ -87,7 +82,7 @@ void List() {
                 proj += (proj.empty() ? "" : ", ") + qvcli::JsonString(std::to_string(kYears[i])) +
                         ": " + qvcli::JsonString(kind[i]);
             }
-            std::cout << (first ? "" : ",") << "\n  {\"zone\": " << z << ", \"code\": " << code
+            std::cout << (first ? "" : ",") << "\n  {\"index\": " << z << ", \"code\": " << code
                       << ", \"name\": " << qvcli::JsonString(name) << ", \"years\": [" << years
                       << "], \"projection\": {" << proj << "}}";
         } else {
@@ -101,20 +96,41 @@ void List() {
     if (g.json) std::cout << "\n]\n";
 }
 
-struct Field {
-    const char* key;
-    double value;
-};
+// The parameters of an expanded zone: those of its projection type (the
+// library's list), without the ellipsoid and scale, then the false origin.
+std::vector<int> ZoneParams(ProjType t) {
+    std::vector<int> params;
+    for (int i = 0; i < ProjNumParams(t); ++i) {
+        const int p = ProjEnumParam(t, i);
+        if (p != PP_ELLIPSOID && p != PP_SCALE && p != PP_XORG && p != PP_YORG) params.push_back(p);
+    }
+    params.push_back(PP_XORG);
+    params.push_back(PP_YORG);
+    return params;
+}
 
-void Show(int zone) {
+std::string ParamText(const PROJDATA& d, int param, bool json) {
+    ProjDataType type = PDT_NONE;
+    ProjParamInfo(param, nullptr, &type, nullptr, nullptr);
+    if (type == PDT_BOOL) {
+        bool b = false;
+        ProjGetParam(&d, param, &b);
+        return b ? "true" : "false";
+    }
+    double v = 0;
+    ProjGetParam(&d, param, &v);
+    return json ? qvcli::JsonNumber(v) : qvcli::ShortNumber(v);
+}
+
+void Show(const Options& g, StateZoneType zone) {
     char name[128];
     int code = 0;
-    ProjGetStateZoneInfo(static_cast<StateZoneType>(zone), name, &code);
+    ProjGetStateZoneInfo(zone, name, &code);
     if (g.json) {
-        std::cout << "{\"zone\": " << zone << ", \"code\": " << code
+        std::cout << "{\"index\": " << zone << ", \"code\": " << code
                   << ", \"name\": " << qvcli::JsonString(name) << ", \"years\": {";
     } else {
-        std::printf("zone %d  code %d  %s\n", zone, code, name);
+        std::printf("index %d  code %04d  %s\n", static_cast<int>(zone), code, name);
     }
     bool first = true;
     for (int year : kYears) {
@@ -123,48 +139,29 @@ void Show(int zone) {
         char pname[128], ename[128];
         ProjGetProjectionInfo(d.Type, pname);
         EllipsoidInfo(d.Ellipsoid, ename, nullptr, nullptr);
-        Field f[8];
-        int n = 0;
-        auto add = [&](const char* key, double value) { f[n++] = {key, value}; };
-        switch (d.Type) {
-        case PT_UTM:
-            add("lon0", d.Lon0);
-            add("lat0", d.Lat0);
-            add("k0", d.K0);
-            break;
-        case PT_LAMBERT:
-            add("lon0", d.Lon0);
-            add("lat0", d.Lat0);
-            add("lat1", d.Lat1);
-            add("lat2", d.Lat2);
-            break;
-        case PT_POLYCONIC:
-            add("lon0", d.Lon0);
-            add("lat0", d.Lat0);
-            break;
-        default: // Hotine, by azimuth or by a point of the central line
-            if (d.bUseAlpha)
-                add("alpha", d.Alpha);
-            else
-                add("lat1", d.Lat1);
-            add("lon1", d.Lon1);
-            add("lat0", d.Lat0);
-            add("k0", d.K0);
-            break;
-        }
-        add("false_easting", d.xOrg);
-        add("false_northing", d.yOrg);
+        PROJDATA record{};
+        record.Type = year == 1927 ? PT_STATEPLANE27 : PT_STATEPLANE83;
+        record.Zone = zone;
+        std::string why;
+        const std::string proj = qvcli::DescribeProjString(record, why);
         if (g.json) {
             std::cout << (first ? "" : ", ") << "\"" << year << "\": {\"type\": " << d.Type
                       << ", \"projection\": " << qvcli::JsonString(Short(d.Type))
                       << ", \"ellipsoid\": " << d.Ellipsoid;
-            for (int i = 0; i < n; ++i)
-                std::cout << ", \"" << f[i].key << "\": " << qvcli::JsonNumber(f[i].value);
-            std::cout << "}";
+            for (int p : ZoneParams(d.Type)) {
+                std::string key = qvcli::ParamOptionName(p);
+                for (char& c : key)
+                    if (c == '-') c = '_';
+                std::cout << ", \"" << key << "\": " << ParamText(d, p, true);
+            }
+            std::cout << ", \"proj\": " << (proj.empty() ? "null" : qvcli::JsonString(proj)) << "}";
         } else {
             std::printf("%d  %s (type %d, %s), ellipsoid %d %s\n", year, Short(d.Type), d.Type,
                         pname, d.Ellipsoid, ename);
-            for (int i = 0; i < n; ++i) std::printf("  %-15s %.10g\n", f[i].key, f[i].value);
+            for (int p : ZoneParams(d.Type))
+                std::printf("  %-15s %s\n", qvcli::ParamOptionName(p).c_str(),
+                            ParamText(d, p, false).c_str());
+            std::printf("  %-15s %s\n", "proj", proj.empty() ? why.c_str() : proj.c_str());
         }
         first = false;
     }
@@ -174,23 +171,37 @@ void Show(int zone) {
         std::printf("no zone in %s\n", g.year ? std::to_string(g.year).c_str() : "either year");
 }
 
-void Run() {
-    if (g.year != 0 && g.year != 1927 && g.year != 1983)
-        qvcli::Fail("invalid year " + std::to_string(g.year) + " (1927 or 1983)");
-    if (g.zone.empty())
-        List();
+void Run(const Options& g) {
+    if (!g.zone.empty() && g.index >= 0)
+        qvcli::Usage("give the zone by name or code, or by --zone-index, not both");
+    if (g.index >= 0)
+        Show(g, static_cast<StateZoneType>(g.index));
+    else if (!g.zone.empty())
+        Show(g, qvcli::ZoneFromText("zone", g.zone));
     else
-        Show(FindZone(g.zone));
+        List(g);
 }
 
 qvcli::Registrar reg(25, [](CLI::App& app) {
+    auto o = std::make_shared<Options>();
     auto* cmd = app.add_subcommand(
-        "zones", "List the state plane zones (number, USGS code, name, projection in 1927 and "
-                 "1983), or the expanded parameters of one zone");
-    cmd->add_option("zone", g.zone, "Zone number (0 to 141) or name: show its parameters");
-    cmd->add_option("--year", g.year, "Only the zones of 1927 or of 1983");
-    cmd->add_flag("--json", g.json, "Write JSON");
-    cmd->callback(Run);
+        "zones", "List the state plane zones (index, USGS code, name, projection in 1927 and "
+                 "1983), or the expanded parameters and PROJ string of one zone");
+    cmd->add_option("zone", o->zone, "Zone name or USGS code (0101): show its parameters");
+    qvcli::AddIntOption(cmd, "--zone-index", o->index, SZ_FIRST, SZ_LAST,
+                        "Show the zone of this library index (0 to 141)");
+    cmd->add_option_function<std::string>(
+           "--year",
+           [o](const std::string& v) {
+               if (v != "1927" && v != "1983")
+                   throw CLI::ValidationError("--year",
+                                              "want 1927 or 1983, not " + qvcli::Quote(v));
+               o->year = std::stoi(v);
+           },
+           "Only the zones of 1927 or of 1983")
+        ->type_name("YEAR");
+    cmd->add_flag("--json", o->json, "Write JSON");
+    cmd->callback([o] { Run(*o); });
 });
 
 } // namespace

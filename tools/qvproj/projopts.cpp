@@ -1,149 +1,277 @@
 // Projection options shared by the subcommands that build a projection.
 #include "projopts.h"
 
-#include <cctype>
+#include <iostream>
+#include <set>
 
 #include "cli.h"
+#include "names.h"
+#include "projstring.h"
 
 using namespace QVProj;
 
 namespace qvcli {
 namespace {
 
-double Number(const std::string& name, const std::string& text) {
+// The option of each record parameter; help texts are the library's
+// parameter names. The type is --type and the zone --zone.
+struct ParamOption {
+    int param;
+    const char* name;
+    ValueKind kind;
+};
+constexpr ParamOption kParamOptions[] = {
+    {PP_SCALE, "scale", ValueKind::kPositive},
+    {PP_XORG, "false-easting", ValueKind::kNumber},
+    {PP_YORG, "false-northing", ValueKind::kNumber},
+    {PP_LAT0, "lat0", ValueKind::kLatitude},
+    {PP_LON0, "lon0", ValueKind::kLongitude},
+    {PP_LAT1, "lat1", ValueKind::kLatitude},
+    {PP_LAT2, "lat2", ValueKind::kLatitude},
+    {PP_LAT3, "lat3", ValueKind::kLatitude},
+    {PP_LON1, "lon1", ValueKind::kLongitude},
+    {PP_LON2, "lon2", ValueKind::kLongitude},
+    {PP_LON3, "lon3", ValueKind::kLongitude},
+    {PP_K0, "k0", ValueKind::kPositive},
+    {PP_SOUTH, "south", ValueKind::kFlag},
+    {PP_USEALPHA, "use-alpha", ValueKind::kFlag},
+    {PP_ALPHA, "alpha", ValueKind::kAzimuth},
+    {PP_ROTATE, "rotate", ValueKind::kFlag},
+    {PP_UOFFSET, "u-offset", ValueKind::kFlag},
+    {PP_ELLIPSOID, "ellipsoid", ValueKind::kEllipsoid},
+    {PP_MAJORRADIUS, "radius", ValueKind::kPositive},
+    {PP_FLATTENING, "flattening", ValueKind::kNumber},
+};
+
+const ParamOption* FindParamOption(int param) {
+    for (const ParamOption& p : kParamOptions)
+        if (p.param == param) return &p;
+    return nullptr;
+}
+
+std::string OptionName(int param) {
+    return "--" + ParamOptionName(param);
+}
+
+std::string TypeName(ProjType t) {
+    char name[64] = "";
+    ProjGetProjectionInfo(t, name);
+    return name;
+}
+
+// The parameters a projection type takes from options; the radius and
+// flattening of an ellipsoid of one's own go with the ellipsoid.
+std::set<int> ParamsOf(ProjType t) {
+    std::set<int> params;
+    for (int i = 0; i < ProjNumParams(t); ++i) params.insert(ProjEnumParam(t, i));
+    if (params.count(PP_ELLIPSOID)) params.insert({PP_MAJORRADIUS, PP_FLATTENING});
+    return params;
+}
+
+std::string OptionList(const std::set<int>& params) {
+    std::string list;
+    for (int p : params)
+        if (FindParamOption(p)) list += (list.empty() ? "" : ", ") + OptionName(p);
+    return list.empty() ? "none" : list;
+}
+
+void SetParam(PROJDATA& d, int param, double value) {
+    ProjDataType type = PDT_NONE;
+    ProjParamInfo(param, nullptr, &type, nullptr, nullptr);
+    if (type == PDT_BOOL) {
+        const bool b = value != 0;
+        ProjSetParam(&d, param, &b);
+    } else if (type == PDT_ELLIPSOID) {
+        const int32_t e = static_cast<int32_t>(value);
+        ProjSetParam(&d, param, &e);
+    } else {
+        ProjSetParam(&d, param, &value);
+    }
+}
+
+} // namespace
+
+double ReadValue(const std::string& what, const std::string& text, ValueKind kind) {
     double v = 0;
-    if (!ParseDouble(text, v)) Fail("invalid number for --" + name + ": '" + text + "'");
+    const bool angle = kind == ValueKind::kLatitude || kind == ValueKind::kLongitude ||
+                       kind == ValueKind::kAzimuth;
+    if (kind == ValueKind::kEllipsoid) return EllipsoidFromText(what, text);
+    if (!ParseDouble(text, v) && !(angle && LatLonToDegrees(text.c_str(), &v, 'd')))
+        Usage(what + ": want " + (angle ? "degrees or an angle such as 30d30'N" : "a number") +
+              ", not " + Quote(text));
+    switch (kind) {
+    case ValueKind::kPositive:
+        if (!(v > 0)) Usage(what + ": want a number above 0, not " + Quote(text));
+        break;
+    case ValueKind::kLatitude:
+        if (!(v >= -90 && v <= 90)) Usage(what + ": latitude " + text + " is outside -90 to 90");
+        break;
+    case ValueKind::kLongitude:
+        if (!(v >= -360 && v <= 360))
+            Usage(what + ": longitude " + text + " is outside -360 to 360");
+        if (v > 180) v -= 360;
+        if (v < -180) v += 360;
+        break;
+    case ValueKind::kAzimuth:
+        if (!(v > -360 && v < 360))
+            Usage(what + ": azimuth " + text + " is not strictly between -360 and 360");
+        break;
+    default:
+        break;
+    }
     return v;
 }
 
-double Angle(const std::string& name, const std::string& text) {
-    double v = 0;
-    if (ParseDouble(text, v) || LatLonToDegrees(text.c_str(), &v, 'd')) return v;
-    Fail("invalid angle for --" + name + ": '" + text + "'");
+std::string ParamOptionName(int param) {
+    const ParamOption* p = FindParamOption(param);
+    return p ? p->name : "parameter-" + std::to_string(param);
 }
 
-ProjType TypeFrom(const std::string& text) {
-    int n = 0;
-    if (ParseInt(text, n)) return static_cast<ProjType>(n);
-    for (int t = 0; t < ProjNumProjections(); ++t) {
-        char name[128];
-        ProjGetProjectionInfo(static_cast<ProjType>(t), name);
-        if (SameName(name, text)) return static_cast<ProjType>(t);
+ValueKind ParamKind(int param) {
+    const ParamOption* p = FindParamOption(param);
+    return p ? p->kind : ValueKind::kNumber;
+}
+
+void AddProjectionOptions(CLI::App* cmd, ProjectionOptions& o) {
+    cmd->add_option("--type", o.type,
+                    "Projection type: number, name or PROJ name (qvproj projections)");
+    cmd->add_option("--utm", o.utm,
+                    "UTM zone 1 to 60 with N or S, such as 33N (WGS 84 unless "
+                    "--ellipsoid)");
+    cmd->add_option("--zone", o.zone,
+                    "State plane zone: name (\"Alabama East\") or USGS code (0101), with --sp27 "
+                    "or --sp83");
+    AddIntOption(cmd, "--zone-index", o.zoneIndex, SZ_FIRST, SZ_LAST,
+                 "State plane zone by the library's index 0 to 141 (qvproj zones)");
+    cmd->add_flag("--sp27", o.sp27, "State plane zone of 1927");
+    cmd->add_flag("--sp83", o.sp83, "State plane zone of 1983");
+    cmd->add_option("--proj", o.proj,
+                    "The projection as a PROJ string, such as \"+proj=utm +zone=33 "
+                    "+datum=WGS84\" (ellipsoid GRS 1980 unless given, as in PROJ)");
+    cmd->add_flag("--describe", o.describe,
+                  "Print the PROJ string of the projection (to check it with PROJ or GDAL) and "
+                  "stop");
+    // One option per parameter of the library's table.
+    char name[64];
+    ProjDataType type = PDT_NONE;
+    for (int param = 1; ProjParamInfo(param, name, &type, nullptr, nullptr); ++param) {
+        const ParamOption* p = FindParamOption(param);
+        if (p == nullptr) continue;
+        const std::string flag = std::string("--") + p->name;
+        if (type == PDT_BOOL) {
+            cmd->add_flag_function(
+                flag, [&o, param](std::int64_t) { o.params[param] = 1; }, name);
+            continue;
+        }
+        std::string help = name;
+        if (p->kind == ValueKind::kLatitude || p->kind == ValueKind::kLongitude ||
+            p->kind == ValueKind::kAzimuth)
+            help += " (degrees or an angle such as 30d30'N)";
+        if (p->kind == ValueKind::kEllipsoid)
+            help += ": number, name or PROJ name (default WGS 84)";
+        cmd->add_option_function<std::string>(
+               flag,
+               [&o, param, flag, kind = p->kind](const std::string& text) {
+                   try {
+                       o.params[param] = ReadValue(flag, text, kind);
+                   } catch (const Failure& f) {
+                       throw CLI::ValidationError(f.message);
+                   }
+               },
+               help)
+            ->type_name(p->kind == ValueKind::kEllipsoid ? "NAME" : "VALUE");
     }
-    Fail("unknown projection type '" + text + "' (see qvproj projections)");
 }
 
-EllipsoidType EllipsoidFrom(const std::string& text) {
-    int n = 0;
-    if (ParseInt(text, n)) return static_cast<EllipsoidType>(n);
-    EllipsoidType e = ET_USER_DEFINED;
-    if (!EllipsoidFromName(&e, text.c_str()))
-        Fail("unknown ellipsoid '" + text + "' (see qvproj ellipsoids)");
-    return e;
-}
+PROJDATA BuildProjection(const ProjectionOptions& o) {
+    const bool byIndex = o.zoneIndex >= 0, byZone = !o.zone.empty() || byIndex;
+    const int forms =
+        !o.type.empty() + !o.utm.empty() + !o.zone.empty() + byIndex + !o.proj.empty();
+    if (forms == 0) Usage("give the projection: --type, --utm, --zone (or --zone-index) or --proj");
+    if (forms > 1) Usage("give only one of --type, --utm, --zone, --zone-index and --proj");
+    if ((o.sp27 || o.sp83) && !byZone) Usage("--sp27 and --sp83 go with --zone");
 
-// Builds the record the options describe; the parameter check runs on it
-// before any point is read.
-PROJDATA Build(const ProjectionOptions& o) {
     PROJDATA d{};
     d.Type = PT_UNDEFINED;
     d.Scale = 1;
     d.Ellipsoid = ET_WGS_84;
     d.Zone = SZ_NONE;
-    int given = !o.type.empty() + !o.utm.empty() + !o.zone.empty();
-    if (given != 1) Fail("give exactly one of --type, --utm and --zone");
-    if (!o.type.empty()) d.Type = TypeFrom(o.type);
-    if (!o.utm.empty()) {
+    std::set<int> allowed;
+    std::string form;
+    if (!o.type.empty()) {
+        d.Type = TypeFromText(o.type);
+        allowed = ParamsOf(d.Type);
+        form = TypeName(d.Type) + " takes " + OptionList(allowed);
+    } else if (!o.utm.empty()) {
         int zone = 0;
         bool south = false;
-        if (!ProjUTMZoneNameToNumber(o.utm.c_str(), &zone, &south))
-            Fail("invalid UTM zone '" + o.utm + "' (such as 33N or 17S)");
+        ReadUtmZone("--utm", o.utm, zone, south);
         d.Type = PT_UTM;
         d.Lon0 = ProjUTMZoneNumberToLon(zone);
         d.bSouth = south;
-    }
-    if (!o.zone.empty()) {
-        if (o.sp27 == o.sp83) Fail("--zone needs one of --sp27 and --sp83");
-        StateZoneType zone = SZ_NONE;
-        int n = 0;
-        if (ParseInt(o.zone, n))
-            zone = static_cast<StateZoneType>(n);
-        else if (!ProjGetStateZoneFromName(&zone, o.zone.c_str()))
-            Fail("unknown state plane zone '" + o.zone + "'");
+        allowed = {PP_ELLIPSOID, PP_MAJORRADIUS, PP_FLATTENING, PP_SCALE};
+        form = "--utm fixes the central meridian, hemisphere, scale factor and false origin "
+               "(--type tmerc takes them all)";
+    } else if (byZone) {
+        if (o.sp27 == o.sp83) Usage("a state plane zone needs one of --sp27 and --sp83");
+        d.Zone = byIndex ? static_cast<StateZoneType>(o.zoneIndex) : ZoneFromText("--zone", o.zone);
         d.Type = o.sp27 ? PT_STATEPLANE27 : PT_STATEPLANE83;
-        d.Zone = zone;
+        allowed = {PP_SCALE};
+        form = "a state plane zone brings its own parameters";
+        PROJDATA expanded = d;
+        ProjGetStateZoneParams(&expanded);
+        if (expanded.Zone == SZ_NONE) {
+            char name[64];
+            ProjGetStateZoneInfo(d.Zone, name, nullptr);
+            Usage(std::string("state plane zone ") + Quote(name) + " has no " +
+                  (o.sp27 ? "1927" : "1983") + " definition (qvproj zones " + Quote(name) + ")");
+        }
+    } else {
+        d = ParseProjString(o.proj);
+        form = "--proj carries the whole projection";
     }
-    if (!o.ellipsoid.empty()) d.Ellipsoid = EllipsoidFrom(o.ellipsoid);
-    if (!o.radius.empty() || !o.flattening.empty()) {
-        if (!o.ellipsoid.empty() && d.Ellipsoid != ET_USER_DEFINED)
-            Fail("--radius and --flattening define a user ellipsoid: drop --ellipsoid");
+    for (const auto& [param, value] : o.params)
+        if (!allowed.count(param)) Usage(OptionName(param) + " does not go here: " + form);
+
+    for (const auto& [param, value] : o.params) SetParam(d, param, value);
+    const bool ownRadius = o.params.count(PP_MAJORRADIUS),
+               ownFlattening = o.params.count(PP_FLATTENING);
+    if (ownRadius || ownFlattening) {
+        if (o.params.count(PP_ELLIPSOID))
+            Usage("--radius and --flattening define an ellipsoid of your own: drop --ellipsoid");
+        if (!ownRadius) Usage("--flattening needs --radius");
         d.Ellipsoid = ET_USER_DEFINED;
-        d.MajorRadius = o.radius.empty() ? 0.0 : Number("radius", o.radius);
-        d.Flattening = o.flattening.empty() ? 0.0 : Number("flattening", o.flattening);
     }
-    // Number fields by their parameter numbers; the record is packed, so
-    // values go in through ProjSetParam.
-    struct {
-        const char* name;
-        const std::string& text;
-        int param;
-        bool angle;
-    } fields[] = {
-        {"lat0", o.lat0, 5, true},           {"lon0", o.lon0, 6, true},
-        {"lat1", o.lat1, 7, true},           {"lat2", o.lat2, 8, true},
-        {"lat3", o.lat3, 9, true},           {"lon1", o.lon1, 10, true},
-        {"lon2", o.lon2, 11, true},          {"lon3", o.lon3, 12, true},
-        {"alpha", o.alpha, 17, true},        {"k0", o.k0, 13, false},
-        {"false-easting", o.xOrg, 3, false}, {"false-northing", o.yOrg, 4, false},
-        {"scale", o.scale, 2, false},
-    };
-    for (auto& f : fields) {
-        if (f.text.empty()) continue;
-        double v = f.angle ? Angle(f.name, f.text) : Number(f.name, f.text);
-        ProjSetParam(&d, f.param, &v);
-    }
-    if (o.south) d.bSouth = true;
-    d.bUseAlpha = o.useAlpha;
-    d.bRotate = o.rotate;
-    d.bUOffset = o.uOffset;
-    return d;
-}
-
-} // namespace
-
-void AddProjectionOptions(CLI::App* cmd, ProjectionOptions& o) {
-    cmd->add_option("--type", o.type, "Projection type: number or name (qvproj projections)");
-    cmd->add_option("--utm", o.utm, "UTM zone such as 33N or 17S (type 4, WGS 84 by default)");
-    cmd->add_option("--zone", o.zone, "State plane zone: name (\"Alabama East\") or number");
-    cmd->add_flag("--sp27", o.sp27, "State plane zone of 1927");
-    cmd->add_flag("--sp83", o.sp83, "State plane zone of 1983");
-    cmd->add_option("--ellipsoid", o.ellipsoid, "Ellipsoid: number or name (default WGS 84)");
-    cmd->add_option("--radius", o.radius, "Semi-major axis of a user ellipsoid");
-    cmd->add_option("--flattening", o.flattening, "Flattening of a user ellipsoid (0: sphere)");
-    cmd->add_option("--lat0", o.lat0, "Central latitude (degrees or 30d30'N)");
-    cmd->add_option("--lon0", o.lon0, "Central longitude");
-    cmd->add_option("--lat1", o.lat1, "Standard parallel");
-    cmd->add_option("--lat2", o.lat2, "2nd standard parallel");
-    cmd->add_option("--lat3", o.lat3, "3rd standard parallel");
-    cmd->add_option("--lon1", o.lon1, "1st meridian");
-    cmd->add_option("--lon2", o.lon2, "2nd meridian");
-    cmd->add_option("--lon3", o.lon3, "3rd meridian");
-    cmd->add_option("--alpha", o.alpha, "Azimuth of the central line");
-    cmd->add_option("--k0", o.k0, "Central scale factor");
-    cmd->add_option("--false-easting", o.xOrg, "False easting");
-    cmd->add_option("--false-northing", o.yOrg, "False northing");
-    cmd->add_option("--scale", o.scale, "Scale applied after the false origin");
-    cmd->add_flag("--south", o.south, "Southern hemisphere (UTM)");
-    cmd->add_flag("--use-alpha", o.useAlpha, "Central line by azimuth (Hotine)");
-    cmd->add_flag("--rotate", o.rotate, "Rotate u/v to x/y (Hotine)");
-    cmd->add_flag("--u-offset", o.uOffset, "Offset by u (Hotine)");
-}
-
-PROJDATA BuildProjection(const ProjectionOptions& o) {
-    PROJDATA d = Build(o);
     char text[512];
-    if (ProjCheckParams(&d, text, false) != 0) Fail(text);
+    if (ProjCheckParams(&d, text, false) != 0) Usage(text);
     return d;
+}
+
+bool Describe(const ProjectionOptions& o, const PROJDATA& record, bool json) {
+    if (!o.describe) return false;
+    std::string why;
+    const std::string proj = DescribeProjString(record, why);
+    if (proj.empty()) Fail(why);
+    if (json)
+        std::cout << "{\"proj\": " << JsonString(proj) << "}\n";
+    else
+        std::cout << proj << "\n";
+    return true;
+}
+
+std::unique_ptr<CProjector> OpenProjection(PROJDATA& record) {
+    auto projector = std::make_unique<CProjector>(&record);
+    if (projector->Handle() == nullptr) Fail("the library refused the projection record");
+    // A point that holds the marker is passed over by every module; a call
+    // fails only when the type has no module.
+    PROJPOINT probe{UNPLOTTABLE, UNPLOTTABLE};
+    if (!projector->Forward(&probe, 1) || !projector->Inverse(&probe, 1)) {
+        PROJDATA expanded = record;
+        ProjGetStateZoneParams(&expanded); // leaves other types as they are
+        Fail(TypeName(expanded.Zone == SZ_NONE ? record.Type : expanded.Type) +
+             ": the library cannot convert points of this projection");
+    }
+    return projector;
 }
 
 } // namespace qvcli

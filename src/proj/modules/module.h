@@ -46,23 +46,23 @@
 //        return RunKernel(pWork, pPts, nPts, ObliqueForward(*pWork));
 //    Modules that write the work record (pOrtho, pPolar copy Lat0 into Lat1
 //    and Lon0 into Lon1) do so in Forward/Inverse before the setup runs.
-//    The setup reads bWrapLon where the module honours it; the kernel then
-//    wraps the longitude difference with WrapPi.
+//    The setup reads bWrapLon where the module honours it, by holding a
+//    LongitudeDifference, which the kernel asks for lon - Lon0.
 //
 // 4. Its row in the one type table (proj/projtypes.h): declare the unit with
 //    QV_DECLARE_MODULE(pMerc) and replace kNoModule in its type's row by
 //        QV_MODULE_OPS(pMerc, InBandAndLatitude, SplitAntimeridian)
 //    The last two name the module's domain test (LLInProjection) and split
 //    rule (LLOffsetSplitObject) from the shared ones below; a module never
-//    writes its own. A shared test or rule that no module uses yet (absolute
-//    band, hemisphere, cap, box 15, band 45 oblique, always; absolute
-//    antimeridian, never) is added to the helper section below by its first
-//    module, with the signature of ModuleDomainFn or ModuleSplitFn.
+//    writes its own: every test and rule of the module table is among
+//    them, with the signature of ModuleDomainFn or ModuleSplitFn.
 //
 // 5. Helpers. A formula that two modules use is written once, in the helper
 //    section below, with its accuracy stated next to it.
 //
-// Speed. RunKernel is the only point loop. A vectorised form of a kernel
+// Speed. RunKernel is the only point loop. A kernel whose per-point work is
+// a long dependent iteration may add a lane form (see HasLaneForm), which
+// RunKernel then uses. A vectorised form of a kernel
 // (a block operator over several points at once, SLEEF-based, dispatched at
 // run time) will be added beside the scalar operator and found by RunKernel;
 // it must compute into scratch and let the loop commit lane by lane, so that
@@ -74,6 +74,8 @@
 
 #include <cfloat>
 #include <cmath>
+#include <type_traits>
+#include <utility>
 
 #include "frame/report.h"
 #include "proj/geodesy.h"
@@ -128,20 +130,60 @@ inline bool ArgumentsOk(const char* pUnit, const PROJDATA* pWork, const PROJPOIN
     return true;
 }
 
-// Applies a kernel to every point that does not hold the marker, in order:
-// an unplottable point gets the marker in both coordinates and iResult
-// becomes 1; a whole-call failure returns false at once.
-template <class Kernel>
-bool RunKernel(PROJDATA* pWork, PROJPOINT* pPts, int nPts, const Kernel& kernel) {
-    for (int i = 0; i < nPts; ++i) {
-        PROJPOINT& p = pPts[i];
-        if (IsUnplottable(p)) continue;
-        const Outcome outcome = kernel(p);
-        if (outcome == kConverted) continue;
-        if (outcome == kFailCall) return false;
+// Stores what a kernel made of a point (converted in place or in scratch):
+// the converted point, or the marker (and iResult 1); false for a
+// whole-call failure, which leaves the point as it was.
+inline bool Commit(PROJDATA* pWork, PROJPOINT& p, const PROJPOINT& scratch, Outcome outcome) {
+    if (outcome == kFailCall) return false;
+    if (outcome == kConverted) {
+        p = scratch;
+    } else {
         p.x = UNPLOTTABLE;
         p.y = UNPLOTTABLE;
         pWork->iResult = 1;
+    }
+    return true;
+}
+
+// Whether a kernel offers a lane form: a constant kLanes and
+//     void operator()(PROJPOINT* pts, Outcome* outcomes) const;
+// which converts kLanes points at once, interleaving their iterations so
+// that the processor overlaps them, and gives each exactly what the
+// one-point form gives it.
+template <class Kernel, class = void> struct HasLaneForm : std::false_type {};
+template <class Kernel>
+struct HasLaneForm<Kernel, std::void_t<decltype(std::declval<const Kernel&>()(
+                               std::declval<PROJPOINT*>(), std::declval<Outcome*>()))>>
+    : std::true_type {};
+
+// Applies a kernel to every point that does not hold the marker, in order:
+// an unplottable point gets the marker in both coordinates and iResult
+// becomes 1; a whole-call failure returns false at once. A kernel with the
+// lane form gets the points kLanes at a time (in scratch, committed in
+// order), the last few one by one.
+template <class Kernel>
+bool RunKernel(PROJDATA* pWork, PROJPOINT* pPts, int nPts, const Kernel& kernel) {
+    int i = 0;
+    if constexpr (HasLaneForm<Kernel>::value) {
+        constexpr int kLanes = Kernel::kLanes;
+        for (;;) {
+            int index[kLanes], n = 0;
+            for (int j = i; j < nPts && n < kLanes; ++j)
+                if (!IsUnplottable(pPts[j])) index[n++] = j;
+            if (n < kLanes) break;
+            PROJPOINT scratch[kLanes];
+            Outcome outcomes[kLanes];
+            for (int l = 0; l < kLanes; ++l) scratch[l] = pPts[index[l]];
+            kernel(scratch, outcomes);
+            for (int l = 0; l < kLanes; ++l)
+                if (!Commit(pWork, pPts[index[l]], scratch[l], outcomes[l])) return false;
+            i = index[kLanes - 1] + 1;
+        }
+    }
+    for (; i < nPts; ++i) {
+        PROJPOINT& p = pPts[i];
+        if (IsUnplottable(p)) continue;
+        if (!Commit(pWork, p, p, kernel(p))) return false;
     }
     return true;
 }
@@ -178,6 +220,52 @@ constexpr double kEps4 = 4.76837158203125e-07;
 constexpr double kExpBase = 2.71828;
 // Iteration limit of the latitude iterations.
 constexpr int kMaxIterations = 500;
+
+// A sine or cosine clamped to [-1, 1] before its arc sine; NaN stays NaN
+// (fmax and fmin would turn it into 1).
+inline double Clamp1(double v) {
+    return v > 1.0 ? 1.0 : v < -1.0 ? -1.0 : v;
+}
+
+// --- Helpers: sine and cosine in the iterations ------------------------------------
+
+// The sine s and cosine c of t, moved on to those of t + d after an
+// iteration step d (t is the new angle). A step between 1e-3 and 1/2 goes
+// by the addition theorem with the Taylor series of sin d (to d^15) and
+// cos d - 1 (to d^16), truncated below 1e-19, each adding about an ulp of
+// rounding; a larger step, a smaller one (or NaN) evaluates sin t and cos
+// t afresh, so the last steps of an iteration, which decide its result,
+// see no rounding carried over: the results stay as close to a fresh
+// evaluation at every step as a libm off by an ulp would be (for Mollweide
+// and Eckert IV near the poles, where the iterations amplify rounding, a few
+// tenths of a micrometre). The Newton iterations of Mollweide and Eckert IV
+// and VI save most of their sines and cosines so.
+inline void AdvanceSinCos(double t, double d, double& s, double& c) {
+    if (!(std::fabs(d) <= 0.5 && std::fabs(d) > 1e-3)) {
+        s = std::sin(t);
+        c = std::cos(t);
+        return;
+    }
+    const double z = d * d;
+    const double sinD =
+        d +
+        d * z *
+            (-1.0 / 6 +
+             z * (1.0 / 120 +
+                  z * (-1.0 / 5040 + z * (1.0 / 362880 + z * (-1.0 / 39916800 +
+                                                              z * (1.0 / 6227020800 +
+                                                                   z * (-1.0 / 1307674368000)))))));
+    const double cosD1 =
+        z * (-1.0 / 2 +
+             z * (1.0 / 24 +
+                  z * (-1.0 / 720 +
+                       z * (1.0 / 40320 + z * (-1.0 / 3628800 + z * (1.0 / 479001600 +
+                                                                     z * (-1.0 / 87178291200 +
+                                                                          z / 20922789888000)))))));
+    const double sinT = s + (s * cosD1 + c * sinD);
+    c = c + (c * cosD1 - s * sinD);
+    s = sinT;
+}
 
 // --- Helpers: ellipsoid functions of latitude ----------------------------------
 
@@ -218,6 +306,48 @@ inline bool LatitudeFromT(double t, double e, double& lat) {
     }
 }
 
+// sin phi and cos phi of an iterated latitude, carried from one estimate to
+// the next without a sine where the step d is small: for |d| <= 1/64,
+// sin(phi + d) = s + c sin d - s vers d and cos(phi + d) = c - s sin d - c
+// vers d with sin d and vers d = 1 - cos d from their Taylor series (to d^7
+// and d^6: truncation below 1e-19); a larger step takes sin and cos afresh.
+// Each small step adds about a unit in the last place.
+struct SinCos {
+    double s, c;
+    explicit SinCos(double phi) : s(std::sin(phi)), c(std::cos(phi)) {}
+    SinCos(double sinPhi, double cosPhi) : s(sinPhi), c(cosPhi) {}
+    // From phi to next = phi + d.
+    void Step(double next, double d) {
+        if (!(std::fabs(d) <= 0.015625)) {
+            s = std::sin(next);
+            c = std::cos(next);
+            return;
+        }
+        constexpr double k6 = 1.0 / 6.0, k20 = 1.0 / 20.0, k42 = 1.0 / 42.0;
+        constexpr double k12 = 1.0 / 12.0, k30 = 1.0 / 30.0;
+        const double d2 = d * d;
+        const double sinD = d * (1.0 - d2 * k6 * (1.0 - d2 * k20 * (1.0 - d2 * k42)));
+        const double versD = 0.5 * d2 * (1.0 - d2 * k12 * (1.0 - d2 * k30));
+        const double s0 = s;
+        s = s0 + (c * sinD - s0 * versD);
+        c = c - (s0 * sinD + c * versD);
+    }
+};
+
+// Sines and cosines of 2 phi, 4 phi and 6 phi from those of phi by the
+// double-angle and addition identities.
+struct MultipleAngles {
+    double sin2, cos2, sin4, cos4, sin6, cos6;
+    MultipleAngles(double sinPhi, double cosPhi) {
+        sin2 = 2.0 * sinPhi * cosPhi;
+        cos2 = (cosPhi - sinPhi) * (cosPhi + sinPhi);
+        sin4 = 2.0 * sin2 * cos2;
+        cos4 = (cos2 - sin2) * (cos2 + sin2);
+        sin6 = sin4 * cos2 + cos4 * sin2;
+        cos6 = cos4 * cos2 - sin4 * sin2;
+    }
+};
+
 // The meridian distance series M(phi) in the units of R (Snyder eq. 3-21,
 // truncated after e^6: about 1e-9 relative on the Earth's ellipsoids).
 struct MeridianDistance {
@@ -232,6 +362,17 @@ struct MeridianDistance {
     double operator()(double phi) const {
         return R * (c0 * phi - c1 * std::sin(2.0 * phi) + c2 * std::sin(4.0 * phi) -
                     c3 * std::sin(6.0 * phi));
+    }
+    // The same from sin phi and cos phi, which the caller has at hand: the
+    // multiple angles by the double-angle identities, no further sine (the
+    // identities add a few units in the last place of each term).
+    double operator()(double phi, double sinPhi, double cosPhi) const {
+        const MultipleAngles a(sinPhi, cosPhi);
+        return R * (c0 * phi - c1 * a.sin2 + c2 * a.sin4 - c3 * a.sin6);
+    }
+    // dM/dphi / R = c0 - 2 c1 cos 2phi + 4 c2 cos 4phi - 6 c3 cos 6phi.
+    double Derivative(const MultipleAngles& a) const {
+        return c0 - 2.0 * c1 * a.cos2 + 4.0 * c2 * a.cos4 - 6.0 * c3 * a.cos6;
     }
 };
 
@@ -255,11 +396,32 @@ struct FootpointLatitude {
     }
 };
 
+// ln((1 - x)/(1 + x)) = -2 atanh x, the logarithm of q(phi) and of its
+// inverse. For |x| <= 0.1 (x = e sin phi on every Earth ellipsoid) by the
+// series -2 x (1 + x^2/3 + x^4/5 + ... + x^18/19), truncated below 1e-21
+// relative and summed by Estrin's scheme (a unit in the last place or two,
+// as close as the quotient and logarithm come); otherwise by the logarithm.
+inline double LogRatio(double x) {
+    if (!(std::fabs(x) <= 0.1)) return std::log((1.0 - x) / (1.0 + x));
+    constexpr double k3 = 1.0 / 3.0, k5 = 1.0 / 5.0, k7 = 1.0 / 7.0, k9 = 1.0 / 9.0,
+                     k11 = 1.0 / 11.0, k13 = 1.0 / 13.0, k15 = 1.0 / 15.0, k17 = 1.0 / 17.0,
+                     k19 = 1.0 / 19.0;
+    const double y = x * x, y2 = y * y, y4 = y2 * y2, y8 = y4 * y4;
+    const double p03 = (1.0 + y * k3) + y2 * (k5 + y * k7);
+    const double p47 = (k9 + y * k11) + y2 * (k13 + y * k15);
+    const double p89 = k17 + y * k19;
+    return -2.0 * x * ((p03 + y4 * p47) + y8 * p89);
+}
+
 // Snyder's q(phi) = (1 - e^2) [sin phi/(1 - e^2 sin^2 phi) - ln((1 - e sin
-// phi)/(1 + e sin phi))/(2e)] (PP 1395 eq. 3-12), closed form; e > 0.
+// phi)/(1 + e sin phi))/(2e)] (PP 1395 eq. 3-12), closed form; e > 0. The
+// second form takes sin phi.
+inline double AuthalicQOfSin(double s, double e) {
+    const double e2 = e * e, es = e * s;
+    return (1.0 - e2) * (s / (1.0 - e2 * (s * s)) - LogRatio(es) * (0.5 / e));
+}
 inline double AuthalicQ(double phi, double e) {
-    const double e2 = e * e, s = std::sin(phi), es = e * s;
-    return (1.0 - e2) * (s / (1.0 - e2 * (s * s)) - std::log((1.0 - es) / (1.0 + es)) / (2.0 * e));
+    return AuthalicQOfSin(std::sin(phi), e);
 }
 
 // The latitude of a given q (the inverse of AuthalicQ) by Snyder's
@@ -267,52 +429,55 @@ inline double AuthalicQ(double phi, double e) {
 // lat' = lat + (1 - e^2 sin^2 lat)^2/(2 cos lat) [q/(1 - e^2) - sin lat/(1 -
 // e^2 sin^2 lat) + ln((1 - e sin lat)/(1 + e sin lat))/(2e)] until |lat' -
 // lat| <= 1.19e-6 rad or 500 passes, and return the estimate from which the
-// last lat' was computed: good to about 1.2e-6 rad.
+// last lat' was computed: good to about 1.2e-6 rad. The step is evaluated
+// as w (w (q/(1 - e^2) + ln(...)/(2e)) - sin lat) / (2 cos lat), w = 1 - e^2
+// sin^2 lat, with two divisions instead of four, and sin lat, cos lat carried
+// by SinCos (a few units in the last place of the step). From a step that is
+// not finite on, every estimate is NaN: the result is NaN at once, unless
+// the limit returns the estimate before it.
 inline double LatitudeFromQ(double q, double e) {
-    const double e2 = e * e;
-    double lat = std::asin(std::fmax(-1.0, std::fmin(1.0, q / 2.0)));
+    const double e2 = e * e, qe = q / (1.0 - e2), halfInvE = 0.5 / e;
+    const double s0 = Clamp1(q / 2.0);
+    double lat = std::asin(s0);
+    // sin(asin s0) is s0 and its cosine sqrt((1 - s0)(1 + s0)), to a unit in
+    // the last place; at s0 = +-1 cos(+-pi/2) is taken as it comes (6e-17).
+    SinCos sc = std::fabs(s0) < 1.0 ? SinCos(s0, std::sqrt((1.0 - s0) * (1.0 + s0))) : SinCos(lat);
     for (int n = 1;; ++n) {
-        const double s = std::sin(lat), es = e * s, w = 1.0 - e2 * (s * s);
-        const double next =
-            lat + w * w / (2.0 * std::cos(lat)) *
-                      (q / (1.0 - e2) - s / w + std::log((1.0 - es) / (1.0 + es)) / (2.0 * e));
+        const double s = sc.s, es = e * s, w = 1.0 - e2 * (s * s);
+        const double ln = LogRatio(es) * halfInvE;
+        const double next = lat + w * (w * (qe + ln) - s) / (2.0 * sc.c);
+        if (!std::isfinite(next) && n < kMaxIterations) return NAN;
         if (std::fabs(next - lat) <= kEps10 || n == kMaxIterations) return lat;
+        sc.Step(next, next - lat);
         lat = next;
     }
 }
 
-// atanh(e sin phi) and the factor ((1 - e sin phi)/(1 + e sin phi))^(e/2) =
-// exp(-e atanh(e sin phi)) of the conformal and isometric latitudes. When e
-// < 0.1 (every Earth ellipsoid) atanh is summed as its odd series to the
-// 15th power (|e sin phi|^2 < 0.01 leaves a relative error below 1e-17) and
-// exp of the |e atanh(e sin phi)| < 0.011 as its Taylor series to the 6th
-// (below 1e-17), both in Estrin's order: the factor agrees with pow() to a
-// few units in the last place. Larger eccentricities take std::log and
-// std::exp.
+// The factor ((1 - e sin phi)/(1 + e sin phi))^(e/2) = exp(e LogRatio(e
+// sin phi)/2) of the conformal and isometric latitudes, and its powers. When
+// e < 0.1 (every Earth ellipsoid) exp of the |e LogRatio/2| < 0.011 is its
+// Taylor series to the 6th power (truncated below 1e-17), summed in Estrin's
+// order: the factor agrees with pow() to a few units in the last place.
+// Larger eccentricities take std::exp.
 struct EccentricityFactor {
     double e;
     bool series;
     explicit EccentricityFactor(double ecc) : e(ecc), series(ecc < 0.1) {}
-    double Atanh(double sinPhi) const {
-        const double x = e * sinPhi;
-        if (!series) return 0.5 * std::log((1.0 + x) / (1.0 - x));
-        const double y = x * x, y2 = y * y, y4 = y2 * y2;
-        return x * ((1.0 + y / 3) + y2 * (1.0 / 5 + y / 7) +
-                    y4 * ((1.0 / 9 + y / 11) + y2 * (1.0 / 13 + y / 15)));
-    }
-    // exp(k e atanh(e sin phi)): k = -1 gives the factor, k = 1 its inverse.
+    // exp(-k e atanh(e sin phi)) = ((1 - e sin phi)/(1 + e sin phi))^(k e/2):
+    // k = 1 gives the factor, k = -1 its inverse.
     double Power(double sinPhi, double k) const {
-        const double z = k * e * Atanh(sinPhi);
+        const double z = 0.5 * k * e * LogRatio(e * sinPhi);
         if (!series) return std::exp(z);
         const double z2 = z * z, z4 = z2 * z2;
         return (1.0 + z) + z2 * (1.0 / 2 + z / 6) + z4 * ((1.0 / 24 + z / 120) + z2 / 720);
     }
-    double operator()(double sinPhi) const { return Power(sinPhi, -1.0); }
+    double operator()(double sinPhi) const { return Power(sinPhi, 1.0); }
 };
 
 // The geodetic latitude of a conformal latitude chi by Snyder's series in
 // e^2 to e^8 (PP 1395 eq. 3-5): within 2.1e-12 rad (1.2e-10 degrees) on the
-// Earth's ellipsoids.
+// Earth's ellipsoids. The sines of 2chi, 4chi and 6chi come from one sine
+// and cosine of chi by MultipleAngles, that of 8chi as 2 sin 4chi cos 4chi.
 struct GeodeticFromConformal {
     double k2, k4, k6, k8;
     explicit GeodeticFromConformal(double e2) {
@@ -322,13 +487,31 @@ struct GeodeticFromConformal {
         k6 = 7.0 * e6 / 120.0 + 81.0 * e8 / 1120.0;
         k8 = 4279.0 * e8 / 161280.0;
     }
-    // sin 4chi, 6chi and 8chi from sin 2chi and cos 2chi by the multiple-
-    // angle identities (within 1e-16 of the sines themselves).
     double operator()(double chi) const {
-        const double s2 = std::sin(2.0 * chi), c2 = std::cos(2.0 * chi);
-        const double s4 = 2.0 * s2 * c2, c4 = c2 * c2 - s2 * s2;
-        const double s6 = s4 * c2 + c4 * s2, s8 = 2.0 * s4 * c4;
-        return chi + k2 * s2 + k4 * s4 + k6 * s6 + k8 * s8;
+        const MultipleAngles a(std::sin(chi), std::cos(chi));
+        return chi + k2 * a.sin2 + k4 * a.sin4 + k6 * a.sin6 + k8 * (2.0 * a.sin4 * a.cos4);
+    }
+};
+
+// The Newton iteration of the Eckert IV and VI forwards, from t and its
+// first step d; step(t, d) gives the step at t, which the step d has just
+// reached. Advance applies the step and computes the next one, at most 99
+// times, until |d| <= 1.19e-6 rad. Read literally ("apply t = t + d and
+// recompute d ... until |d| <= ..."), the step that passes the test is
+// computed and not applied, so t is good to about that step (far better
+// where the convergence is quadratic), and the last t is the one whose step
+// was computed; the first step is always applied. As a state, the
+// iteration of several points can be interleaved (the lane form of a
+// kernel).
+struct EckertIteration {
+    double t, d;
+    int n = 0;
+    bool done = false;
+    EckertIteration(double t0, double d0) : t(t0), d(d0) {}
+    template <class Step> void Advance(const Step& step) {
+        t += d;
+        d = step(t, d);
+        done = std::fabs(d) <= kEps10 || ++n == 99;
     }
 };
 
@@ -340,6 +523,53 @@ inline double WrapPi(double lon) {
     if (lon < -kPi) return lon + kTwoPi;
     if (lon > kPi) return lon - kTwoPi;
     return lon;
+}
+
+// --- Helpers: cones ---------------------------------------------------------------
+
+// The plane point at radius rho and angle theta on a cone whose origin lies
+// rho0 from the apex: x = rho sin theta, y = rho0 - rho cos theta (PP 1395
+// eqs. 14-1, 14-2; also Bonne's, with its own rho0). Exact.
+inline void ConePoint(PROJPOINT& p, double rho, double rho0, double theta) {
+    p.x = rho * std::sin(theta);
+    p.y = rho0 - rho * std::cos(theta);
+}
+
+// The angle of a plane point on such a cone from x and dy = rho0 - y:
+// atan2(x, dy), or atan2(-x, -dy) when the cone opens southward (sign < 0:
+// the cone constant n, or Bonne's standard parallel). Exact.
+inline double ConeTheta(double x, double dy, double sign) {
+    return sign >= 0.0 ? std::atan2(x, dy) : std::atan2(-x, -dy);
+}
+
+// theta and rho = sqrt(x^2 + (rho0 - y)^2) of a plane point, rho negated
+// for a cone that opens southward (sign < 0) (PP 1395, chapter 14). Exact.
+inline void FromCone(const PROJPOINT& p, double rho0, double sign, double& theta, double& rho) {
+    const double x = p.x, dy = rho0 - p.y;
+    theta = ConeTheta(x, dy, sign);
+    rho = std::sqrt(x * x + dy * dy);
+    if (sign < 0.0) rho = -rho;
+}
+
+// The longitude difference lon - Lon0 of the modules that read bWrapLon:
+// wrapped by WrapPi when the caller set the flag, as it is otherwise.
+struct LongitudeDifference {
+    double lon0;
+    bool wrap;
+    explicit LongitudeDifference(const PROJDATA& w) : lon0(w.Lon0), wrap(w.bWrapLon != 0) {}
+    double operator()(double lon) const {
+        const double d = lon - lon0;
+        return wrap ? WrapPi(d) : d;
+    }
+};
+
+// --- Helpers: arguments of asin and acos ------------------------------------------
+
+// A sine or cosine limited to [-1, 1] before its asin or acos. Unlike Clamp1, NaN gives 1,
+// so a 0/0 at a centre or an origin yields the angle 0 rather than a NaN.
+inline double ClampUnit(double v) {
+    if (!(v < 1.0)) return 1.0;
+    return v < -1.0 ? -1.0 : v;
 }
 
 // --- Helpers: the azimuthal centre, aspects and inverse skeleton -------------------
@@ -480,24 +710,18 @@ inline bool InBand45Oblique(const PROJDATA* pData, const PROJPOINT* pPt) {
            lat < pData->Lat2 + 45.0;
 }
 
-// Always: every point, when both pointers are given.
+// Absolute band (Robinson): -180 < lon < 180, Lon0 not used.
+inline bool InAbsoluteBand(const PROJDATA* pData, const PROJPOINT* pPt) {
+    if (pData == nullptr || pPt == nullptr) return false;
+    return -180.0 < pPt->x && pPt->x < 180.0;
+}
+
+// Always: every point, whenever both pointers are given.
 inline bool InAlways(const PROJDATA* pData, const PROJPOINT* pPt) {
     return pData != nullptr && pPt != nullptr;
 }
 
 // --- Helpers: split rules of LLOffsetSplitObject ---------------------------------
-
-// Never: both shifts 0 and false (the outputs untouched when an argument is
-// missing).
-inline bool SplitNever(const PROJDATA* pData, const PROJPOINT* pPts, unsigned int nPts,
-                       double* pLonShift, double* pLatShift) {
-    if (pData == nullptr || pPts == nullptr || nPts < 1 || pLonShift == nullptr ||
-        pLatShift == nullptr)
-        return false;
-    *pLonShift = 0.0;
-    *pLatShift = 0.0;
-    return false;
-}
 
 // The object must be drawn again shifted by +360 degrees when its smallest
 // longitude reaches `west`, by -360 when its largest reaches `east`.
@@ -527,6 +751,25 @@ inline bool SplitAntimeridian(const PROJDATA* pData, const PROJPOINT* pPts, unsi
                               double* pLonShift, double* pLatShift) {
     if (pData == nullptr) return false;
     return SplitAt(pData->Lon0 - 180.0, pData->Lon0 + 180.0, pPts, nPts, pLonShift, pLatShift);
+}
+
+// Absolute antimeridian (Robinson): at -180 and +180, Lon0 not used.
+inline bool SplitAbsoluteAntimeridian(const PROJDATA* pData, const PROJPOINT* pPts,
+                                      unsigned int nPts, double* pLonShift, double* pLatShift) {
+    if (pData == nullptr) return false;
+    return SplitAt(-180.0, 180.0, pPts, nPts, pLonShift, pLatShift);
+}
+
+// Never: both shifts 0 and nothing to split; the outputs are left alone when
+// an argument is missing.
+inline bool SplitNever(const PROJDATA* pData, const PROJPOINT* pPts, unsigned int nPts,
+                       double* pLonShift, double* pLatShift) {
+    if (pData == nullptr || pPts == nullptr || nPts < 1 || pLonShift == nullptr ||
+        pLatShift == nullptr)
+        return false;
+    *pLonShift = 0.0;
+    *pLatShift = 0.0;
+    return false;
 }
 
 } // namespace mod

@@ -44,7 +44,7 @@ struct SphereForward {
             p.y = 0.0;
             return kConverted;
         }
-        const double c = std::acos(std::fmax(-1.0, std::fmin(1.0, cosC)));
+        const double c = std::acos(Clamp1(cosC));
         const double Rk = R * c / std::sin(c);
         p.x = Rk * cosLat * sinDlon;
         p.y = aspect == kEquatorial ? Rk * sinLat : Rk * centre.ObliqueY(sinLat, cosLat, cosDlon);

@@ -26,11 +26,10 @@ constexpr double kBig = 3.4028234663852886e+38;
 // ellipsoid.
 struct HotineShape {
     double e, e2;
-    EccentricityFactor factor;
     double A, B, D, F, E, lnE;
     bool badW0;     // 1 - e^2 sin^2 Lat0 = 0: every point is unplottable
     bool badCentre; // cos Lat0 sqrt(1 - e^2 sin^2 Lat0) = 0 (azimuth form only)
-    explicit HotineShape(const PROJDATA& w) : e(Eccentricity(w.Flattening)), e2(e * e), factor(e) {
+    explicit HotineShape(const PROJDATA& w) : e(Eccentricity(w.Flattening)), e2(e * e) {
         const double s0 = std::sin(w.Lat0), c0 = std::cos(w.Lat0), w0 = 1.0 - e2 * (s0 * s0);
         B = std::sqrt(1.0 + e2 * (c0 * c0 * c0 * c0) / (1.0 - e2));
         badW0 = w0 == 0.0;
@@ -54,12 +53,11 @@ struct HotineShape {
     }
     // Q = E / t(lat)^B, 3.4e38 where t^B = 0 (the north pole) and 1.19e-7
     // where Q comes out 0 (E = 0: Lat0 at the north pole). Away from the
-    // guards as exp(ln E - B ln t), ln t = ln((1 - s)/(1 + s))/2 + e atanh(e
-    // s), which agrees with the quotient to a few units in the last place.
+    // guards as exp(ln E - B ln t), ln t = (LogRatio(s) - e LogRatio(e
+    // s))/2, which agrees with the quotient to a few units in the last place.
     double Q(double lat, double s) const {
         if (s != -1.0 && e * s != 1.0) {
-            const double lnQ =
-                lnE - B * (0.5 * std::log((1.0 - s) / (1.0 + s)) + e * factor.Atanh(s));
+            const double lnQ = lnE - B * (0.5 * (LogRatio(s) - e * LogRatio(e * s)));
             if (std::fabs(lnQ) <= 700.0) return std::exp(lnQ);
         }
         const double tB = std::pow(T(lat), B);
@@ -91,10 +89,10 @@ struct HotineLine {
             rotate = FlagByte(w.bRotate) != 0;
             rotation = alpha;
             const double G = (shape.F - 1.0 / shape.F) / 2.0;
-            gamma0 = std::asin(Clamp(std::sin(alpha) / D));
+            gamma0 = std::asin(Clamp1(std::sin(alpha) / D));
             sinGamma0 = std::sin(gamma0);
             cosGamma0 = std::cos(gamma0);
-            lambda0 = w.Lon1 - std::asin(Clamp(G * std::tan(gamma0))) / B;
+            lambda0 = w.Lon1 - std::asin(Clamp1(G * std::tan(gamma0))) / B;
             const double cosAlpha = std::cos(alpha);
             if (FlagByte(w.bUOffset) != 0) {
                 uOffset = AoverB * std::atan(std::sqrt(D * D - 1.0) / cosAlpha);
@@ -113,12 +111,11 @@ struct HotineLine {
             gamma0 = std::atan(std::sin(B * (w.Lon1 - lambda0)) / G);
             sinGamma0 = std::sin(gamma0);
             cosGamma0 = std::cos(gamma0);
-            rotation = std::asin(Clamp(D * std::sin(gamma0))); // alpha_c
+            rotation = std::asin(Clamp1(D * std::sin(gamma0))); // alpha_c
         }
         sinRot = std::sin(rotation);
         cosRot = std::cos(rotation);
     }
-    static double Clamp(double v) { return std::fmax(-1.0, std::fmin(1.0, v)); }
 };
 
 struct HotineForward {

@@ -79,22 +79,6 @@ struct EllipsoidCone {
     }
 };
 
-// (x, y) of a point on the cone.
-inline void OnCone(PROJPOINT& p, double rho, double rho0, double n, double lon0) {
-    const double theta = n * (p.x - lon0);
-    p.x = rho * std::sin(theta);
-    p.y = rho0 - rho * std::cos(theta);
-}
-
-// theta and rho of a plane point, both taken on the apex side of the cone
-// when n < 0.
-inline void FromCone(const PROJPOINT& p, double rho0, double n, double& theta, double& rho) {
-    const double x = p.x, dy = rho0 - p.y;
-    theta = n >= 0.0 ? std::atan2(x, dy) : std::atan2(-x, -dy);
-    rho = std::sqrt(x * x + dy * dy);
-    if (n < 0.0) rho = -rho;
-}
-
 struct SphereForward {
     SphereCone cone;
     double lon0;
@@ -103,7 +87,7 @@ struct SphereForward {
         if (cone.bad) return kUnplottable;
         const double tn = std::pow(TanHalf(p.y), cone.n);
         if (tn == 0.0) return kUnplottable;
-        OnCone(p, cone.RF / tn, cone.rho0, cone.n, lon0);
+        ConePoint(p, cone.RF / tn, cone.rho0, cone.n * (p.x - lon0));
         return kConverted;
     }
 };
@@ -117,7 +101,7 @@ struct EllipsoidForward {
         if (cone.bad || 1.0 + e * s == 0.0 || 1.0 - e * e * (s * s) <= 0.0) return kUnplottable;
         const double t = IsometricT(lat, e);
         const double rho = (t == 0.0 && cone.n < 0.0) ? 0.0 : cone.RF * std::pow(t, cone.n);
-        OnCone(p, rho, cone.rho0, cone.n, lon0);
+        ConePoint(p, rho, cone.rho0, cone.n * (p.x - lon0));
         return kConverted;
     }
 };

@@ -136,9 +136,9 @@ struct EllipsoidPolarForward {
             return kUnplottable;
         // rho = 2 R K0 t / sqrt(Q), t = tan(pi/4 - phi/2) / ((1 - e sin phi)/(1
         // + e sin phi))^(e/2) of phi = lat (north) or -lat (south), taken as
-        // cos phi exp(e atanh(e sin phi)) / (1 + sin phi).
+        // cos phi / (1 + sin phi) times the inverse of the factor.
         const double sinPhi = north ? sinLat : -sinLat;
-        const double t = a.cosLat * el.factor.Power(sinPhi, 1.0) / (1.0 + sinPhi);
+        const double t = a.cosLat * el.factor.Power(sinPhi, -1.0) / (1.0 + sinPhi);
         const double rho = el.polarScale * t;
         p.x = rho * a.sinDlon;
         p.y = north ? -rho * a.cosDlon : rho * a.cosDlon;
