@@ -39,6 +39,11 @@ EOT
 # +zone=1 gives 177.921266 45.040405.
 check_exact alaska10 $'262781.41\t267915.38' fwd '173 52.9\n' --zone 'Alaska 10' --sp83
 check_exact utm60-west $'722149.18\t5543236.47' fwd '-179.9 50\n' --utm 60N
+# A Hotine zone: its domain box lies about the zone's centre (cs2cs
+# EPSG:4269 EPSG:26931 gives 798421.424 575147.120).
+check_exact alaska1 $'798421.42\t575147.12' fwd '-134 57\n' --zone 'Alaska 1' --sp83
+check_exact alaska1-inverse $'-134.000000\t57.000000' inv '798421.42 575147.12\n' --zone 'Alaska 1' --sp83
+check_exact alaska1-far $'*\t*' fwd '-100 57\n' --zone 'Alaska 1' --sp83
 check_exact utm1-inverse $'177.921266\t45.040405' inv '100000 5000000\n' --utm 1N
 # Outside the projection's domain: '*' unless --no-domain-check.
 check_exact utm-far $'*\t*' fwd '195 45\n' --utm 33N

@@ -6,9 +6,12 @@ check list "   0   101  Alabama East                             TM    TM" "$Q" 
 check list-guam "  34  5400  Guam Island                              Poly  -" "$Q" zones
 check list-montana "  75  2500  Montana                                  -     LCC" "$Q" zones
 check list-lakes " 139     0  Great Lakes Survey 2                     HOM   HOM" "$Q" zones
-check_lines list-all 140 "$Q" zones                 # header and 139 zones (138, 140, 141 have no definition)
-check_lines list-1927 136 "$Q" zones --year 1927    # header and 135 zones
-check_lines list-1983 125 "$Q" zones --year 1983    # header and 124 zones
+check_lines list-all 143 "$Q" zones                 # header and 142 zones
+check_lines list-1927 139 "$Q" zones --year 1927    # header, 135 zones and the three unpublished ones
+check_lines list-1983 128 "$Q" zones --year 1983    # header, 124 zones and the three unpublished ones
+# Great Lakes Survey 1, 3 and 4 have no published definition.
+check list-unpublished " 138     0  Great Lakes Survey 1                     n/a   n/a" "$Q" zones
+check show-unpublished "definition not available" "$Q" zones --zone-index 138
 check list-json '{"index": 105, "code": 5200, "name": "Puerto Rico and Virgin Islands (1983)", "years": [1983], "projection": {"1983": "LCC"}}' "$Q" zones --json
 check list-json-both '"years": [1927, 1983], "projection": {"1927": "TM", "1983": "TM"}' "$Q" zones --json
 # A zone by name (case and punctuation ignored, the catalogue's misspellings

@@ -283,35 +283,12 @@ TEST_F(Engine, ConversionLogLines) {
     ProjDeleteProjection(h);
 }
 
-TEST_F(Engine, TypesWithoutModuleAreInternalErrors) {
-    // The first type of the table that converts but has no module yet.
-    ProjType missing = PT_UNDEFINED;
-    for (const ProjTypeRow& row : kProjTypes)
-        if (row.ops.forward == nullptr && row.type != PT_LATLONG && row.type != PT_STATEPLANE27 &&
-            row.type != PT_STATEPLANE83 && missing == PT_UNDEFINED)
-            missing = row.type;
-    if (missing == PT_UNDEFINED) GTEST_SKIP() << "every type has its module";
-    PROJDATA d = Sphere(missing);
-    d.Lat1 = 20;
-    d.Lat2 = 50;
-    d.Lon1 = 10;
-    d.Lon2 = 20;
-    d.Alpha = 30;
-    HPROJ h = ProjCreateProjection(&d);
-    ASSERT_NE(h, nullptr);
+TEST_F(Engine, UndefinedTypeConvertsNothing) {
     PROJPOINT p{1, 1};
-    EXPECT_FALSE(ProjForward(h, &p, 1));
-    EXPECT_EQ(LastError(), 20200);
-    EXPECT_FALSE(ProjInverse(h, &p, 1));
-    EXPECT_FALSE(ProjLLInProjection(h, &p));
-    double a, b;
-    EXPECT_FALSE(ProjLLOffsetSplitObject(h, &p, 1, &a, &b));
-    ProjDeleteProjection(h);
-
     PROJDATA u{};
     u.Type = PT_UNDEFINED;
     u.Ellipsoid = ET_WGS_84;
-    h = ProjCreateProjection(&u);
+    HPROJ h = ProjCreateProjection(&u);
     ASSERT_NE(h, nullptr);
     int before = Reports();
     EXPECT_FALSE(ProjForward(h, &p, 1));

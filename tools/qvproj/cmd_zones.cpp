@@ -73,18 +73,23 @@ void List(const Options& g) {
                 any = true;
             }
         }
-        if (!any) continue;
+        // The Great Lakes survey zones (USGS code 0) are listed even where no
+        // definition of theirs is published: "n/a", not left out.
+        const bool unpublished = !any && code == 0;
+        if (!any && !unpublished) continue;
+        if (unpublished) kind[0] = kind[1] = "n/a";
         if (g.json) {
             std::string years, proj;
             for (int i = 0; i < 2; ++i) {
-                if (kind[i][0] == '-') continue;
+                if (kind[i][0] == '-' || unpublished) continue;
                 years += (years.empty() ? "" : ", ") + std::to_string(kYears[i]);
                 proj += (proj.empty() ? "" : ", ") + qvcli::JsonString(std::to_string(kYears[i])) +
                         ": " + qvcli::JsonString(kind[i]);
             }
             std::cout << (first ? "" : ",") << "\n  {\"index\": " << z << ", \"code\": " << code
                       << ", \"name\": " << qvcli::JsonString(name) << ", \"years\": [" << years
-                      << "], \"projection\": {" << proj << "}}";
+                      << "], \"projection\": {" << proj << "}"
+                      << (unpublished ? ", \"definition\": \"not available\"" : "") << "}";
         } else {
             if (g.year != 0)
                 std::printf("%4d  %4d  %-40s %s\n", z, code, name, kind[g.year == 1983]);
@@ -167,6 +172,8 @@ void Show(const Options& g, StateZoneType zone) {
     }
     if (g.json)
         std::cout << "}}\n";
+    else if (first && code == 0)
+        std::printf("definition not available: no published definition of this zone\n");
     else if (first)
         std::printf("no zone in %s\n", g.year ? std::to_string(g.year).c_str() : "either year");
 }

@@ -26,11 +26,22 @@ double NearMeridian(double lon, double c) {
     return lon;
 }
 
-// The central meridian of a record, as guard.h defines it.
-double CentralMeridian(const PROJDATA& record) {
+// The record whose central meridian and domain the guard uses, as guard.h
+// defines them: a state plane zone expanded; a Hotine zone with its
+// centre's longitude in Lon0, which the expansion leaves at 0.
+PROJDATA GuardRecord(const PROJDATA& record) {
     PROJDATA d = record;
-    if (d.Type == QVProj::PT_STATEPLANE27 || d.Type == QVProj::PT_STATEPLANE83)
-        QVProj::ProjGetStateZoneParams(&d);
+    if (d.Type != QVProj::PT_STATEPLANE27 && d.Type != QVProj::PT_STATEPLANE83) return d;
+    QVProj::ProjGetStateZoneParams(&d);
+    if (d.Type == QVProj::PT_HOTINE) {
+        double lon1 = d.Lon1, lon2 = d.Lon2;
+        const double centre = d.bUseAlpha != 0 ? lon1 : (lon1 + lon2) / 2.0;
+        d.Lon0 = centre;
+    }
+    return d;
+}
+
+double CentralMeridian(const PROJDATA& d) {
     return QVProj::ProjUsesParam(d.Type, QVProj::PP_LON0) ? d.Lon0 : 0.0;
 }
 
@@ -55,9 +66,13 @@ GeoCheck CheckGeographic(PROJPOINT& p) {
 PointGuard::PointGuard(QVProj::HPROJ projection, bool domainCheck) : m_projection(projection) {
     PROJDATA d{};
     QVProj::ProjGetHandleInfo(projection, &d);
-    m_centralMeridian = CentralMeridian(d);
+    PROJDATA g = GuardRecord(d);
+    m_centralMeridian = CentralMeridian(g);
     // Unprojected Lat/Long shows everything and has no domain test.
     m_domainCheck = domainCheck && d.Type != QVProj::PT_LATLONG;
+    if (m_domainCheck && g.Type == QVProj::PT_HOTINE && d.Type != QVProj::PT_HOTINE &&
+        m_domain.Create(&g))
+        m_projection = m_domain.Handle();
 }
 
 bool PointGuard::Outside(PROJPOINT p) const {

@@ -31,7 +31,11 @@
 // The central meridian is the record's Lon0 (for a state plane zone, the
 // Lon0 of the zone's expanded record) when the type takes a central
 // longitude, and 0 for the types that take none (Robinson's band is fixed
-// on Greenwich). It must lie within [-180, 180]: qvproj brings --lon0 into
+// on Greenwich). A Hotine state plane zone is the exception: its expansion
+// leaves Lon0 at 0, which the Hotine formulas do not read but its domain box
+// does, so the guard takes the zone's centre longitude (Lon1 in the azimuth
+// form, halfway between Lon1 and Lon2 in the two-point form) as Lon0 for the
+// central meridian and the domain test. It must lie within [-180, 180]: qvproj brings --lon0 into
 // that range when it builds a record.
 #ifndef QVPROJ_TOOLS_GUARD_H
 #define QVPROJ_TOOLS_GUARD_H
@@ -56,7 +60,8 @@ public:
 private:
     bool Outside(QVProj::PROJPOINT p) const;
 
-    QVProj::HPROJ m_projection;
+    QVProj::HPROJ m_projection;  // the handle whose domain test applies
+    QVProj::CProjector m_domain; // a Hotine zone's record with its centre in Lon0
     bool m_domainCheck;
     double m_centralMeridian = 0;
 };
